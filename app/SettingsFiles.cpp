@@ -1,0 +1,103 @@
+#include "app/SettingsFiles.h"
+
+#include <QSettings>
+
+namespace {
+
+QString fileName(const char* name)
+{
+    return QString::fromLatin1(name);
+}
+
+QString positionKey(const QString& window)
+{
+    return QLatin1Char('/') + window + QStringLiteral("/pos");
+}
+
+QString sizeKey(const QString& window)
+{
+    return QLatin1Char('/') + window + QStringLiteral("/size");
+}
+
+const QString kRecentKey = QStringLiteral("recentFileList");
+const QString kPortKey = QStringLiteral("/MainWindow/port");
+const QString kLanguageKey = QStringLiteral("/language/country");
+
+void writeRecentFiles(const QStringList& list)
+{
+    QSettings settings(fileName(SettingsFiles::kRecentFile), QSettings::IniFormat);
+    settings.setValue(kRecentKey, list);
+}
+
+} // namespace
+
+QString portSetting()
+{
+    QSettings settings(fileName(SettingsFiles::kAppFile), QSettings::IniFormat);
+    return settings.value(kPortKey).toString();
+}
+
+void savePortSetting(const QString& name)
+{
+    QSettings settings(fileName(SettingsFiles::kAppFile), QSettings::IniFormat);
+    settings.setValue(kPortKey, name);
+}
+
+QString languageSetting()
+{
+    QSettings settings(fileName(SettingsFiles::kAppFile), QSettings::IniFormat);
+    return settings.value(kLanguageKey).toString();
+}
+
+void saveLanguageSetting(const QString& country)
+{
+    QSettings settings(fileName(SettingsFiles::kAppFile), QSettings::IniFormat);
+    settings.setValue(kLanguageKey, country);
+}
+
+QPoint storedWindowPos(const QString& name)
+{
+    QSettings settings(fileName(SettingsFiles::kPositionFile), QSettings::IniFormat);
+    return settings.value(positionKey(name)).toPoint();
+}
+
+QSize storedWindowSize(const QString& name)
+{
+    QSettings settings(fileName(SettingsFiles::kPositionFile), QSettings::IniFormat);
+    return settings.value(sizeKey(name)).toSize();
+}
+
+void storeWindowGeometry(const QString& name, const QPoint& pos, const QSize& size)
+{
+    QSettings settings(fileName(SettingsFiles::kPositionFile), QSettings::IniFormat);
+    settings.setValue(positionKey(name), pos);
+    settings.setValue(sizeKey(name), size);
+}
+
+QStringList recentFiles()
+{
+    QSettings settings(fileName(SettingsFiles::kRecentFile), QSettings::IniFormat);
+    return settings.value(kRecentKey).toStringList();
+}
+
+bool addRecentFile(const QString& path)
+{
+    QStringList list = recentFiles();
+    if (list.contains(path))
+        return false;
+    list.prepend(path);
+    while (list.size() > SettingsFiles::kMaxRecentFiles)
+        list.removeLast();
+    writeRecentFiles(list);
+    return true;
+}
+
+bool removeRecentFile(const QString& path)
+{
+    QStringList list = recentFiles();
+    const bool removed = list.removeAll(path) > 0;
+    while (list.size() > SettingsFiles::kMaxRecentFiles)
+        list.removeLast();
+    writeRecentFiles(list);
+    return removed;
+}

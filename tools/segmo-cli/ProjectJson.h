@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+
+class CLedProject;
+
+// The whole project as JSON, every field under its own name; and back.
+namespace ProjectJson {
+
+QJsonObject toJson(const CLedProject& project);
+
+// Fills `project` from an object in the toJson() form. Missing keys keep the
+// project's values. The assignment arrays, when given, replace the texts of
+// panel options 15..19. False with a message naming the key on bad input.
+bool fromJson(const QJsonObject& object, CLedProject& project, QString* error);
+
+} // namespace ProjectJson

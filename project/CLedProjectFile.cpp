@@ -1,11 +1,13 @@
 #include "project/CLedProjectFile.h"
 
+#include "project/CLedManager.h"
 #include "project/CLedProject.h"
 #include "project/ProjectStreamReader.h"
 #include "project/ProjectStreamWriter.h"
 
 #include <QFile>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace CLedProjectFile {
 
@@ -141,6 +143,10 @@ LoadResult load(CLedProject& project, const QString& path)
 
     if (isRetiredModelName(loaded.modelName))
         loaded.modelName = QStringLiteral("DX-PANEL-9A");
+    // The file keeps the panel model by name only, but the image carries its
+    // position in the model list; without this a reopened project would
+    // compile as model 0.
+    loaded.modelIndex = quint32(std::max(0, CLedManager::instance().indexOf(loaded.modelName)));
     loaded.isOpen = true;
     project = std::move(loaded);
     return Loaded;

@@ -21,6 +21,7 @@ bool save(CLedProject& project, const QString& path);
 // than 100 pages, or whose counts and lengths exceed its size is refused as
 // InvalidFormat; memory is never allocated by an unchecked count. On any
 // result but Loaded the project holds its initial values and is not open.
+// The panel model position (modelIndex) comes from the loaded model list.
 LoadResult load(CLedProject& project, const QString& path);
 
 } // namespace CLedProjectFile

@@ -1,5 +1,6 @@
 #include "tools/segmo-cli/CliSupport.h"
 
+#include "project/CLedManager.h"
 #include "project/CLedProject.h"
 #include "project/CLedProjectFile.h"
 
@@ -65,6 +66,8 @@ QString withProjectExtension(const QString& path)
 
 bool loadProject(const QString& path, CLedProject& project)
 {
+    // The loader looks the panel model up in the list beside the program.
+    CLedManager::instance().load(besideProgram(QStringLiteral("Model.ini")));
     switch (project.load(path)) {
     case CLedProjectFile::Loaded:
         project.filePath = QDir(path).absolutePath();

@@ -5,7 +5,11 @@
 // The two process-wide values of Segmo: the program directory (also the
 // current directory) and the interface language.
 namespace ProcessValues {
-enum Language { Chinese = 0, English = 1 };
+enum Language
+{
+    Chinese = 0,
+    English = 1
+};
 }
 
 // The program's directory as the start derives it from the program path: the

@@ -29,30 +29,38 @@ void writeRecentFiles(const QStringList& list)
     settings.setValue(kRecentKey, list);
 }
 
+QString appSetting(const QString& key)
+{
+    QSettings settings(fileName(SettingsFiles::kAppFile), QSettings::IniFormat);
+    return settings.value(key).toString();
+}
+
+void saveAppSetting(const QString& key, const QString& value)
+{
+    QSettings settings(fileName(SettingsFiles::kAppFile), QSettings::IniFormat);
+    settings.setValue(key, value);
+}
+
 } // namespace
 
 QString portSetting()
 {
-    QSettings settings(fileName(SettingsFiles::kAppFile), QSettings::IniFormat);
-    return settings.value(kPortKey).toString();
+    return appSetting(kPortKey);
 }
 
 void savePortSetting(const QString& name)
 {
-    QSettings settings(fileName(SettingsFiles::kAppFile), QSettings::IniFormat);
-    settings.setValue(kPortKey, name);
+    saveAppSetting(kPortKey, name);
 }
 
 QString languageSetting()
 {
-    QSettings settings(fileName(SettingsFiles::kAppFile), QSettings::IniFormat);
-    return settings.value(kLanguageKey).toString();
+    return appSetting(kLanguageKey);
 }
 
 void saveLanguageSetting(const QString& country)
 {
-    QSettings settings(fileName(SettingsFiles::kAppFile), QSettings::IniFormat);
-    settings.setValue(kLanguageKey, country);
+    saveAppSetting(kLanguageKey, country);
 }
 
 QPoint storedWindowPos(const QString& name)

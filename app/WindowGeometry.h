@@ -8,8 +8,7 @@
 
 // Moves the window only when both stored coordinates are non-zero and resizes
 // it only when both stored extents are positive; missing keys change nothing.
-template <typename Window>
-void restoreWindowGeometry(Window* window, const QString& name)
+template <typename Window> void restoreWindowGeometry(Window* window, const QString& name)
 {
     const QPoint pos = storedWindowPos(name);
     const QSize size = storedWindowSize(name);
@@ -19,8 +18,7 @@ void restoreWindowGeometry(Window* window, const QString& name)
         window->resize(size);
 }
 
-template <typename Window>
-void saveWindowGeometry(const Window* window, const QString& name)
+template <typename Window> void saveWindowGeometry(const Window* window, const QString& name)
 {
     storeWindowGeometry(name, window->pos(), window->size());
 }

@@ -16,8 +16,8 @@ namespace ComPortNames {
 
 struct PortEntry
 {
-    int number = -1;     // n of "COM<n>"
-    std::string device;  // the path that is opened
+    int number = -1;    // n of "COM<n>"
+    std::string device; // the path that is opened
 };
 
 // The port folder, following the environment as described above.

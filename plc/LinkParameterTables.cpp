@@ -14,17 +14,17 @@ QStringList padded(const QStringList& values)
 
 struct Tables
 {
-    QStringList baudRates = padded({QStringLiteral("1200"), QStringLiteral("2400"),
-                                    QStringLiteral("4800"), QStringLiteral("9600"),
-                                    QStringLiteral("19200"), QStringLiteral("38400"),
-                                    QStringLiteral("57600"), QStringLiteral("115200")});
-    QStringList dataBits = padded({QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"),
-                                   QStringLiteral("8")});
+    QStringList baudRates =
+        padded({QStringLiteral("1200"), QStringLiteral("2400"), QStringLiteral("4800"),
+                QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("38400"),
+                QStringLiteral("57600"), QStringLiteral("115200")});
+    QStringList dataBits = padded(
+        {QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"), QStringLiteral("8")});
     QStringList stopBits =
         padded({QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")});
-    QStringList parity = padded({QStringLiteral("NO"), QStringLiteral("EVEN"),
-                                 QStringLiteral("ODD"), QStringLiteral("SPACE"),
-                                 QStringLiteral("MARK")});
+    QStringList parity =
+        padded({QStringLiteral("NO"), QStringLiteral("EVEN"), QStringLiteral("ODD"),
+                QStringLiteral("SPACE"), QStringLiteral("MARK")});
     QStringList lineTypes =
         padded({QStringLiteral("RS232"), QStringLiteral("RS422"), QStringLiteral("RS485")});
 };

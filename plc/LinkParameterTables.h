@@ -8,7 +8,14 @@ namespace LinkParameterTables {
 
 constexpr int kSlots = 16;
 
-enum Table { BaudRates, DataBits, StopBits, Parity, LineTypes };
+enum Table
+{
+    BaudRates,
+    DataBits,
+    StopBits,
+    Parity,
+    LineTypes
+};
 
 // The 16 slots of a table.
 const QStringList& tableSlots(Table table);

@@ -12,8 +12,7 @@ struct Enumerator
     int value;
 };
 
-template <std::size_t N>
-int lookup(const QString& text, const Enumerator (&table)[N])
+template <std::size_t N> int lookup(const QString& text, const Enumerator (&table)[N])
 {
     for (const Enumerator& e : table) {
         if (text == QLatin1String(e.name))
@@ -22,10 +21,10 @@ int lookup(const QString& text, const Enumerator (&table)[N])
     return 0;
 }
 
-constexpr Enumerator kAddrTypes[] = {{"AT_BIT", AT_BIT}, {"AT_WORD", AT_WORD},
-                                     {"AT_BITWORD", AT_BITWORD}};
-constexpr Enumerator kMemTypes[] = {{"MT_READ", MT_READ}, {"MT_WRITE", MT_WRITE},
-                                    {"MT_ALL", MT_ALL}};
+constexpr Enumerator kAddrTypes[] = {
+    {"AT_BIT", AT_BIT}, {"AT_WORD", AT_WORD}, {"AT_BITWORD", AT_BITWORD}};
+constexpr Enumerator kMemTypes[] = {
+    {"MT_READ", MT_READ}, {"MT_WRITE", MT_WRITE}, {"MT_ALL", MT_ALL}};
 constexpr Enumerator kExplains[] = {{"AE_DEC", AE_DEC},         {"AE_OCT", AE_OCT},
                                     {"AE_HEX", AE_HEX},         {"AE_DEC_DEC", AE_DEC_DEC},
                                     {"AE_DEC_OCT", AE_DEC_OCT}, {"AE_DECT_HEX", AE_DECT_HEX}};

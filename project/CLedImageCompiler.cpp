@@ -100,8 +100,8 @@ QByteArray pageRecord(const CLedPage& page, int index)
     appendU16(out, quint32(index));
     appendByte(out, page.totalDigits);
     appendByte(out, page.decimals);
-    appendByte(out, bits({page.isSigned, page.leadingZero, page.settable, page.encrypted,
-                          page.limited}));
+    appendByte(
+        out, bits({page.isSigned, page.leadingZero, page.settable, page.encrypted, page.limited}));
     appendU32(out, quint32(page.minValue));
     appendU32(out, quint32(page.maxValue));
     const QByteArray label = page.paramText.left(2).toLatin1();
@@ -137,9 +137,9 @@ QByteArray parameterBlock(CLedProject& p)
     CLedPanelOptions& o = p.options();
     const quint32 rows = o.dynTextRows();
     QByteArray out;
-    appendByte(out, bits({p.screenSaverMode == 2, o.screenSaverSlide() != 0, rows != 0,
-                          o.dynTextSlide() != 0, o.bootTextEnabled() != 0,
-                          o.bootTextSlide() != 0}));
+    appendByte(out,
+               bits({p.screenSaverMode == 2, o.screenSaverSlide() != 0, rows != 0,
+                     o.dynTextSlide() != 0, o.bootTextEnabled() != 0, o.bootTextSlide() != 0}));
     appendByte(out, o.screenSaverSpeed());
     const QString saverText = o.screenSaverText();
     appendByte(out, qMin<quint32>(quint32(saverText.size()) % 256, kScreenSaverTextBytes));

@@ -9,7 +9,8 @@
 class CLedPanelOptions
 {
 public:
-    enum Option {
+    enum Option
+    {
         SixDigitMode = 0,
         ScreenSaverText = 1,
         DisplayBrightness = 2,

@@ -128,62 +128,52 @@ void CLedProject::setCurrentPage(int i)
 
 void CLedProject::setPageDescription(int i, const QString& text)
 {
-    if (CLedPage* p = mutablePage(i))
-        p->description = text;
+    setPageField(i, &CLedPage::description, text);
 }
 
 void CLedProject::setPageTotalDigits(int i, quint32 value)
 {
-    if (CLedPage* p = mutablePage(i))
-        p->totalDigits = value;
+    setPageField(i, &CLedPage::totalDigits, value);
 }
 
 void CLedProject::setPageDecimals(int i, quint32 value)
 {
-    if (CLedPage* p = mutablePage(i))
-        p->decimals = value;
+    setPageField(i, &CLedPage::decimals, value);
 }
 
 void CLedProject::setPageSigned(int i, bool on)
 {
-    if (CLedPage* p = mutablePage(i))
-        p->isSigned = on;
+    setPageField(i, &CLedPage::isSigned, on);
 }
 
 void CLedProject::setPageLeadingZero(int i, bool on)
 {
-    if (CLedPage* p = mutablePage(i))
-        p->leadingZero = on;
+    setPageField(i, &CLedPage::leadingZero, on);
 }
 
 void CLedProject::setPageSettable(int i, bool on)
 {
-    if (CLedPage* p = mutablePage(i))
-        p->settable = on;
+    setPageField(i, &CLedPage::settable, on);
 }
 
 void CLedProject::setPageEncrypted(int i, bool on)
 {
-    if (CLedPage* p = mutablePage(i))
-        p->encrypted = on;
+    setPageField(i, &CLedPage::encrypted, on);
 }
 
 void CLedProject::setPageLimited(int i, bool on)
 {
-    if (CLedPage* p = mutablePage(i))
-        p->limited = on;
+    setPageField(i, &CLedPage::limited, on);
 }
 
 void CLedProject::setPageMinValue(int i, qint32 value)
 {
-    if (CLedPage* p = mutablePage(i))
-        p->minValue = value;
+    setPageField(i, &CLedPage::minValue, value);
 }
 
 void CLedProject::setPageMaxValue(int i, qint32 value)
 {
-    if (CLedPage* p = mutablePage(i))
-        p->maxValue = value;
+    setPageField(i, &CLedPage::maxValue, value);
 }
 
 void CLedProject::setPageParamText(int i, const QString& text)
@@ -219,57 +209,57 @@ void CLedProject::setPageCount(int i, quint32 value)
 // The getters' fallbacks for a missing page are what the editor shows then.
 QString CLedProject::pageDescription(int i) const
 {
-    return isValidPage(i) ? m_pages.at(i).description : QString();
+    return pageField(i, &CLedPage::description, QString());
 }
 
 quint32 CLedProject::pageTotalDigits(int i) const
 {
-    return isValidPage(i) ? m_pages.at(i).totalDigits : 5;
+    return pageField(i, &CLedPage::totalDigits, quint32(5));
 }
 
 quint32 CLedProject::pageDecimals(int i) const
 {
-    return isValidPage(i) ? m_pages.at(i).decimals : 0;
+    return pageField(i, &CLedPage::decimals, quint32(0));
 }
 
 bool CLedProject::pageSigned(int i) const
 {
-    return isValidPage(i) && m_pages.at(i).isSigned;
+    return pageField(i, &CLedPage::isSigned, false);
 }
 
 bool CLedProject::pageLeadingZero(int i) const
 {
-    return isValidPage(i) && m_pages.at(i).leadingZero;
+    return pageField(i, &CLedPage::leadingZero, false);
 }
 
 bool CLedProject::pageSettable(int i) const
 {
-    return isValidPage(i) && m_pages.at(i).settable;
+    return pageField(i, &CLedPage::settable, false);
 }
 
 bool CLedProject::pageEncrypted(int i) const
 {
-    return isValidPage(i) && m_pages.at(i).encrypted;
+    return pageField(i, &CLedPage::encrypted, false);
 }
 
 bool CLedProject::pageLimited(int i) const
 {
-    return isValidPage(i) && m_pages.at(i).limited;
+    return pageField(i, &CLedPage::limited, false);
 }
 
 qint32 CLedProject::pageMinValue(int i) const
 {
-    return isValidPage(i) ? m_pages.at(i).minValue : -32768;
+    return pageField(i, &CLedPage::minValue, qint32(-32768));
 }
 
 qint32 CLedProject::pageMaxValue(int i) const
 {
-    return isValidPage(i) ? m_pages.at(i).maxValue : 32767;
+    return pageField(i, &CLedPage::maxValue, qint32(32767));
 }
 
 QString CLedProject::pageParamText(int i) const
 {
-    return isValidPage(i) ? m_pages.at(i).paramText : QString();
+    return pageField(i, &CLedPage::paramText, QString());
 }
 
 quint32 CLedProject::pageStation(int i) const

@@ -21,7 +21,14 @@ public:
     static constexpr int kSpareListCount = 4;
 
     // The five assignment arrays, in the order of their panel option texts.
-    enum AssignmentKind { TLampPage = 0, FLampPage, FKeyPage, TLampFlicker, FLampFlicker };
+    enum AssignmentKind
+    {
+        TLampPage = 0,
+        FLampPage,
+        FKeyPage,
+        TLampFlicker,
+        FLampFlicker
+    };
     static constexpr int kAssignmentKinds = 5;
 
     CLedProject();
@@ -160,6 +167,15 @@ public:
 
 private:
     CLedPage* mutablePage(int i) { return isValidPage(i) ? &m_pages[i] : nullptr; }
+    template <typename T> void setPageField(int i, T CLedPage::*field, const T& value)
+    {
+        if (CLedPage* p = mutablePage(i))
+            p->*field = value;
+    }
+    template <typename T> T pageField(int i, T CLedPage::*field, const T& fallback) const
+    {
+        return isValidPage(i) ? m_pages.at(i).*field : fallback;
+    }
     void assignNumber(AssignmentKind kind, int page, int n);
     int numberOfPage(AssignmentKind kind, int page) const;
     void setFlicker(AssignmentKind kind, int n, bool on);

@@ -19,8 +19,8 @@ namespace {
 // Model names of older panels that are now served by the DX-PANEL-9A.
 bool isRetiredModelName(const QString& name)
 {
-    return name.isEmpty() || name == QLatin1String("KAVIO-A") ||
-           name == QLatin1String("KAVIO-B") || name == QLatin1String("KAVIO-C");
+    return name.isEmpty() || name == QLatin1String("KAVIO-A") || name == QLatin1String("KAVIO-B") ||
+           name == QLatin1String("KAVIO-C");
 }
 
 void writeProject(ProjectStreamWriter& out, const CLedProject& p)
@@ -40,9 +40,9 @@ void writeProject(ProjectStreamWriter& out, const CLedProject& p)
     for (bool flag : {p.useKeyAddress, p.useKeyLampAddress, p.useTLampAddress, p.useAlarm,
                       p.useCustomLeft, p.useCustomRight})
         out.writeBool(flag);
-    for (const CLedRegister* reg : {&p.keyRegister, &p.keyLampRegister, &p.tLampRegister,
-                                    &p.alarmRegister, &p.leftRegister, &p.rightRegister,
-                                    &p.buzzerRegister})
+    for (const CLedRegister* reg :
+         {&p.keyRegister, &p.keyLampRegister, &p.tLampRegister, &p.alarmRegister, &p.leftRegister,
+          &p.rightRegister, &p.buzzerRegister})
         out.writeRegister(*reg);
     out.writeBool(p.useCustomRight);
     for (bool flag :
@@ -78,9 +78,9 @@ bool readProjectBody(ProjectStreamReader& in, CLedProject& p)
     for (bool* flag : {&p.useKeyAddress, &p.useKeyLampAddress, &p.useTLampAddress, &p.useAlarm,
                        &p.useCustomLeft, &p.useCustomRight})
         *flag = in.readBool();
-    for (CLedRegister* reg : {&p.keyRegister, &p.keyLampRegister, &p.tLampRegister,
-                              &p.alarmRegister, &p.leftRegister, &p.rightRegister,
-                              &p.buzzerRegister})
+    for (CLedRegister* reg :
+         {&p.keyRegister, &p.keyLampRegister, &p.tLampRegister, &p.alarmRegister, &p.leftRegister,
+          &p.rightRegister, &p.buzzerRegister})
         *reg = in.readRegister();
     // The second copy of useCustomRight is the one that counts.
     p.useCustomRight = in.readBool();
@@ -92,7 +92,8 @@ bool readProjectBody(ProjectStreamReader& in, CLedProject& p)
     p.useBuzzer = in.readBool();
     p.currentPage = in.readI32();
 
-    const quint32 pageCount = in.readCount(CLedProject::kMaxPages, ProjectStreamReader::kMinPageSize);
+    const quint32 pageCount =
+        in.readCount(CLedProject::kMaxPages, ProjectStreamReader::kMinPageSize);
     for (quint32 i = 0; i < pageCount && in.ok(); ++i)
         p.appendPage(in.readPage());
 

@@ -11,7 +11,12 @@ namespace CLedProjectFile {
 extern const QString kBanner;
 extern const QString kVersion;
 
-enum LoadResult { Loaded = 0, CannotOpen = 1, InvalidFormat = 2 };
+enum LoadResult
+{
+    Loaded = 0,
+    CannotOpen = 1,
+    InvalidFormat = 2
+};
 
 // Writes the project through a QSaveFile, so a failed or interrupted save
 // leaves the previous file whole. Sets the banner and version fields first.

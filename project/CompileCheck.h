@@ -9,7 +9,12 @@ class CLedProject;
 // for the batch tool. The GUI shows the message in a box, segmo-cli on stderr.
 constexpr int kImageCapacity = 4000;
 
-enum class ImageCheck { Ok, Empty, TooLarge };
+enum class ImageCheck
+{
+    Ok,
+    Empty,
+    TooLarge
+};
 
 ImageCheck checkImage(const QByteArray& image);
 

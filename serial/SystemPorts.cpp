@@ -24,8 +24,8 @@ QList<SystemPort> systemPorts()
         const int number = ComPortNames::comNumber(info.systemLocation().toStdString());
         if (number < 0 || hasNumber(ports, number))
             continue;
-        ports.append({QStringLiteral("COM%1").arg(number), number, info.systemLocation(),
-                      info.isBusy()});
+        ports.append(
+            {QStringLiteral("COM%1").arg(number), number, info.systemLocation(), info.isBusy()});
     }
     for (const ComPortNames::PortEntry& entry : ComPortNames::folderPorts()) {
         if (hasNumber(ports, entry.number))

@@ -6,7 +6,7 @@
 // A serial port of this machine under its COM name (platform/ComPortNames.h).
 struct SystemPort
 {
-    QString name;   // "COM3"
+    QString name; // "COM3"
     int number = -1;
     QString device; // what the transport opens for it
     bool busy = false;

@@ -62,11 +62,16 @@ void TestSettingsFiles::programDirFromArgument_data()
 {
     QTest::addColumn<QString>("argument");
     QTest::addColumn<QString>("dir");
-    QTest::newRow("backslashes") << "C:\\Tools\\Segmo\\Segmo.exe" << "C:\\Tools\\Segmo";
-    QTest::newRow("backslash wins over slash") << "C:/a\\b/Segmo" << "C:/a";
-    QTest::newRow("slashes") << "/opt/segmo/bin/Segmo" << "/opt/segmo/bin";
-    QTest::newRow("bare name") << "Segmo" << "Segmo";
-    QTest::newRow("root") << "/Segmo" << "";
+    QTest::newRow("backslashes") << "C:\\Tools\\Segmo\\Segmo.exe"
+                                 << "C:\\Tools\\Segmo";
+    QTest::newRow("backslash wins over slash") << "C:/a\\b/Segmo"
+                                               << "C:/a";
+    QTest::newRow("slashes") << "/opt/segmo/bin/Segmo"
+                             << "/opt/segmo/bin";
+    QTest::newRow("bare name") << "Segmo"
+                               << "Segmo";
+    QTest::newRow("root") << "/Segmo"
+                          << "";
 }
 
 void TestSettingsFiles::programDirFromArgument()
@@ -112,12 +117,12 @@ void TestSettingsFiles::geometry_data()
     const QSize oldSize(300, 200);
     QTest::newRow("both applied") << QPoint(5, 6) << QSize(640, 480) << QPoint(5, 6)
                                   << QSize(640, 480);
-    QTest::newRow("x = 0 not applied") << QPoint(0, 6) << QSize(640, 480) << oldPos
-                                       << QSize(640, 480);
-    QTest::newRow("negative position applied") << QPoint(-5, 6) << QSize(0, 100) << QPoint(-5, 6)
-                                               << oldSize;
-    QTest::newRow("0 x 100 not applied") << QPoint(5, 6) << QSize(0, 100) << QPoint(5, 6)
-                                         << oldSize;
+    QTest::newRow("x = 0 not applied")
+        << QPoint(0, 6) << QSize(640, 480) << oldPos << QSize(640, 480);
+    QTest::newRow("negative position applied")
+        << QPoint(-5, 6) << QSize(0, 100) << QPoint(-5, 6) << oldSize;
+    QTest::newRow("0 x 100 not applied")
+        << QPoint(5, 6) << QSize(0, 100) << QPoint(5, 6) << oldSize;
 }
 
 void TestSettingsFiles::geometry()
@@ -175,8 +180,7 @@ void TestSettingsFiles::choosePort_data()
     QTest::newRow("stored busy still chosen") << -1 << "COM1" << ports << "COM1";
     QTest::newRow("stored not listed: first free") << -1 << "COM9" << ports << "COM3";
     QTest::newRow("nothing stored: first free") << -1 << "" << ports << "COM3";
-    QTest::newRow("all busy") << -1 << "COM9" << QStringList{QStringLiteral("COM2 busy")}
-                              << "COM1";
+    QTest::newRow("all busy") << -1 << "COM9" << QStringList{QStringLiteral("COM2 busy")} << "COM1";
     QTest::newRow("no ports") << -1 << "COM9" << QStringList() << "COM1";
 }
 

@@ -69,10 +69,18 @@ void TestCPlcManager::names_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("chinese");
     QTest::addColumn<QString>("english");
-    QTest::newRow("two pieces") << "三菱|Mitsubishi" << "三菱" << "Mitsubishi";
-    QTest::newRow("one piece") << "Delta" << "Delta" << "Delta";
-    QTest::newRow("leading bar") << "|Omron" << "Omron" << "Omron";
-    QTest::newRow("empty") << "" << "" << "";
+    QTest::newRow("two pieces") << "三菱|Mitsubishi"
+                                << "三菱"
+                                << "Mitsubishi";
+    QTest::newRow("one piece") << "Delta"
+                               << "Delta"
+                               << "Delta";
+    QTest::newRow("leading bar") << "|Omron"
+                                 << "Omron"
+                                 << "Omron";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "";
 }
 
 void TestCPlcManager::names()
@@ -81,8 +89,7 @@ void TestCPlcManager::names()
     QFETCH(QString, chinese);
     QFETCH(QString, english);
     const QByteArray xml = "<Root><Vendor Id=\"0\" Name=\"" + name.toUtf8() +
-                           "\"><Model Id=\"0\" Name=\"" + name.toUtf8() +
-                           "\"/></Vendor></Root>";
+                           "\"><Model Id=\"0\" Name=\"" + name.toUtf8() + "\"/></Vendor></Root>";
     QVERIFY(m_catalog.load(write(xml)));
     const CPlcVendor* vendor = m_catalog.vendorAt(0);
     QCOMPARE(vendor->nameFor(0), chinese);
@@ -96,8 +103,9 @@ void TestCPlcManager::linkDefaults_data()
     QTest::addColumn<QByteArray>("attributes");
     QTest::addColumn<QVector<quint32>>("expected"); // station, baud, data, stop, parity, line
 
-    QTest::newRow("all given") << QByteArray("DefStation=\"5\" DefaultBaud=\"19200\" DataBits=\"7\" "
-                                             "StopBits=\"2\" Parity=\"EVEN\" ComType=\"RS485\"")
+    QTest::newRow("all given") << QByteArray(
+                                      "DefStation=\"5\" DefaultBaud=\"19200\" DataBits=\"7\" "
+                                      "StopBits=\"2\" Parity=\"EVEN\" ComType=\"RS485\"")
                                << QVector<quint32>{5, 4, 2, 2, 1, 2};
     QTest::newRow("all missing") << QByteArray() << QVector<quint32>{0, 8, 4, 3, 5, 3};
     QTest::newRow("unknown values")
@@ -116,8 +124,8 @@ void TestCPlcManager::linkDefaults()
     const CPlcModel* model = firstModel(oneModel(attributes));
     QVERIFY(model);
     const CLedLinkSettings link = model->linkDefaults();
-    QCOMPARE((QVector<quint32>{link.station, link.baudIndex, link.dataBitsIndex,
-                               link.stopBitsIndex, link.parityIndex, link.comTypeIndex}),
+    QCOMPARE((QVector<quint32>{link.station, link.baudIndex, link.dataBitsIndex, link.stopBitsIndex,
+                               link.parityIndex, link.comTypeIndex}),
              expected);
     QVERIFY(link.linkList.isEmpty());
 }
@@ -135,12 +143,12 @@ void TestCPlcManager::radixNumbers_data()
                          << 0u << quint8(0xFF);
     QTest::newRow("decimal") << QByteArray("VtMain=\"VT_DEC\" MinMain=\"17\"") << 17u << 0u
                              << quint8(0);
-    QTest::newRow("no value type") << QByteArray("MinMain=\"17\" VtSub=\"VT_DEC\" MaxSub=\"15\"")
-                                   << 0u << 15u << quint8(0);
+    QTest::newRow("no value type")
+        << QByteArray("MinMain=\"17\" VtSub=\"VT_DEC\" MaxSub=\"15\"") << 0u << 15u << quint8(0);
     QTest::newRow("not octal") << QByteArray("VtMain=\"VT_OCT\" MinMain=\"19\"") << 0u << 0u
                                << quint8(0);
-    QTest::newRow("lower-case type") << QByteArray("VtMain=\"vt_hex\" MinMain=\"17\"") << 0u << 0u
-                                     << quint8(0);
+    QTest::newRow("lower-case type")
+        << QByteArray("VtMain=\"vt_hex\" MinMain=\"17\"") << 0u << 0u << quint8(0);
 }
 
 void TestCPlcManager::radixNumbers()
@@ -204,14 +212,14 @@ void TestCPlcManager::booleans()
 
 void TestCPlcManager::typeFiling()
 {
-    const CPlcModel* model = firstModel(oneModel(
-        "DefBit=\"M\" DefWord=\"D\" SupportedBaud=\"9600|19200\" Png=\"a.png|\"",
-        "<A Name=\"X\" AddrType=\"AT_BIT\" Note=\"输入|Input\" MemType=\"MT_READ\" "
-        "Explain=\"AE_OCT\"/>"
-        "<A Name=\"T\" AddrType=\"AT_BITWORD\"/>"
-        "<A Name=\"D\" AddrType=\"AT_WORD\" MemType=\"MT_ALL\" Explain=\"AE_DECT_HEX\"/>"
-        "<A Name=\"lower\" AddrType=\"at_bit\"/>"
-        "<A Name=\"none\"/>"));
+    const CPlcModel* model = firstModel(
+        oneModel("DefBit=\"M\" DefWord=\"D\" SupportedBaud=\"9600|19200\" Png=\"a.png|\"",
+                 "<A Name=\"X\" AddrType=\"AT_BIT\" Note=\"输入|Input\" MemType=\"MT_READ\" "
+                 "Explain=\"AE_OCT\"/>"
+                 "<A Name=\"T\" AddrType=\"AT_BITWORD\"/>"
+                 "<A Name=\"D\" AddrType=\"AT_WORD\" MemType=\"MT_ALL\" Explain=\"AE_DECT_HEX\"/>"
+                 "<A Name=\"lower\" AddrType=\"at_bit\"/>"
+                 "<A Name=\"none\"/>"));
     QVERIFY(model);
     QCOMPARE(model->bitTypes().size(), 2);
     QCOMPARE(model->wordTypes().size(), 2);

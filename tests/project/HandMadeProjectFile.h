@@ -21,12 +21,14 @@ struct HandMadeProjectFile
     bool useCustomRightSecond = true;
     quint32 announcedPages = 0;
     int writtenPages = 0;
-    QStringList panelOptions = QStringList{
-        QStringLiteral("0"), QString(), QStringLiteral("4"), QStringLiteral("1"),
-        QStringLiteral("1"), QStringLiteral("0"), QString(), QString(), QStringLiteral("1"),
-        QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("1"),
-        QStringLiteral("5"), QStringLiteral("-"), QString(), QString(), QString(), QString(),
-        QString(), QString()};
+    QStringList panelOptions =
+        QStringList{QStringLiteral("0"), QString(),           QStringLiteral("4"),
+                    QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("0"),
+                    QString(),           QString(),           QStringLiteral("1"),
+                    QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("1"),
+                    QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("-"),
+                    QString(),           QString(),           QString(),
+                    QString(),           QString(),           QString()};
 
     QByteArray bytes() const
     {
@@ -51,9 +53,9 @@ struct HandMadeProjectFile
             text(*portName);
         else
             out << quint32(0xFFFFFFFF);
-        text(QString());                                   // file path
-        out << quint32(0) << quint32(0) << quint32(0) << quint32(0) << quint32(0)
-            << quint32(0) << quint32(0);                   // link, empty list
+        text(QString()); // file path
+        out << quint32(0) << quint32(0) << quint32(0) << quint32(0) << quint32(0) << quint32(0)
+            << quint32(0); // link, empty list
         out << quint32(6085) << quint32(3) << quint32(0) << qint32(4);
         for (bool flag : {true, true, true, true, true, useCustomRightFirst})
             out << quint8(flag);

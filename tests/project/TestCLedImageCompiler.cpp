@@ -83,8 +83,13 @@ void TestCLedImageCompiler::newProjectImage()
     QCOMPARE(p.buildImage().size(), 242);
 
     QCOMPARE(plain.mid(0, 2), QByteArray("QD"));
-    QCOMPARE(plain.mid(kHeaderSize, kPageRecordSize),
-             hex("004400000000000001" "0000" "04" "0000000000000000" "7FFF" "3030") + QByteArray(8, '\0'));
+    QCOMPARE(plain.mid(kHeaderSize, kPageRecordSize), hex("004400000000000001"
+                                                          "0000"
+                                                          "04"
+                                                          "0000000000000000"
+                                                          "7FFF"
+                                                          "3030") +
+                                                          QByteArray(8, '\0'));
     QCOMPARE(plain.mid(126, 2), hex("216B"));
     QCOMPARE(crc16Modbus(plain.mid(kHeaderSize, kPageRecordSize)), quint16(0x216B));
 

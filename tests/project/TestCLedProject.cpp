@@ -67,13 +67,12 @@ void TestCLedProject::newProjectDefaults()
     QCOMPARE(p.options().texts(), expected);
 
     for (int kind = 0; kind < CLedProject::kAssignmentKinds; ++kind)
-        QCOMPARE(p.assignments(CLedProject::AssignmentKind(kind)).items(),
-                 QVector<qint32>(11, -1));
+        QCOMPARE(p.assignments(CLedProject::AssignmentKind(kind)).items(), QVector<qint32>(11, -1));
 
     const std::pair<const CLedRegister*, QString> specials[] = {
-        {&p.keyRegister, QStringLiteral("M0")},   {&p.keyLampRegister, QStringLiteral("M10")},
+        {&p.keyRegister, QStringLiteral("M0")},    {&p.keyLampRegister, QStringLiteral("M10")},
         {&p.tLampRegister, QStringLiteral("M20")}, {&p.alarmRegister, QStringLiteral("D2")},
-        {&p.leftRegister, QStringLiteral("D0")},  {&p.rightRegister, QStringLiteral("D1")},
+        {&p.leftRegister, QStringLiteral("D0")},   {&p.rightRegister, QStringLiteral("D1")},
         {&p.buzzerRegister, QStringLiteral("M30")}};
     for (const auto& [reg, name] : specials) {
         QCOMPARE(reg->type + QString::number(reg->address), name);
@@ -202,9 +201,8 @@ void TestCLedProject::assignmentTextForm_data()
         << QStringLiteral("5|x|") << QVector<qint32>{5, 0, -1, -1, -1, -1, -1, -1, -1, -1, -1};
     QTest::newRow("empty parts dropped")
         << QStringLiteral("||7||8") << QVector<qint32>{7, 8, -1, -1, -1, -1, -1, -1, -1, -1, -1};
-    QTest::newRow("extra parts ignored")
-        << QStringLiteral("0|1|2|3|4|5|6|7|8|9|10|11|12|")
-        << QVector<qint32>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    QTest::newRow("extra parts ignored") << QStringLiteral("0|1|2|3|4|5|6|7|8|9|10|11|12|")
+                                         << QVector<qint32>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
 }
 
 void TestCLedProject::assignmentTextForm()
@@ -357,15 +355,32 @@ void TestCLedProject::optionNormalisation()
     o.setText(id, stored);
     quint32 value = 0;
     switch (id) {
-    case CLedPanelOptions::ScreenSaverSpeed: value = o.screenSaverSpeed(); break;
-    case CLedPanelOptions::BootTextSpeed: value = o.bootTextSpeed(); break;
-    case CLedPanelOptions::BootTextTime: value = o.bootTextTime(); break;
-    case CLedPanelOptions::DisplayBrightness: value = o.displayBrightness(); break;
-    case CLedPanelOptions::DynTextSlide: value = o.dynTextSlide(); break;
-    case CLedPanelOptions::DynTextSpeed: value = o.dynTextSpeed(); break;
-    case CLedPanelOptions::DynTextRows: value = o.dynTextRows(); break;
-    case CLedPanelOptions::NavLampsOff: value = o.navLampsOff(); break;
-    default: QFAIL("option without a reader in this table");
+    case CLedPanelOptions::ScreenSaverSpeed:
+        value = o.screenSaverSpeed();
+        break;
+    case CLedPanelOptions::BootTextSpeed:
+        value = o.bootTextSpeed();
+        break;
+    case CLedPanelOptions::BootTextTime:
+        value = o.bootTextTime();
+        break;
+    case CLedPanelOptions::DisplayBrightness:
+        value = o.displayBrightness();
+        break;
+    case CLedPanelOptions::DynTextSlide:
+        value = o.dynTextSlide();
+        break;
+    case CLedPanelOptions::DynTextSpeed:
+        value = o.dynTextSpeed();
+        break;
+    case CLedPanelOptions::DynTextRows:
+        value = o.dynTextRows();
+        break;
+    case CLedPanelOptions::NavLampsOff:
+        value = o.navLampsOff();
+        break;
+    default:
+        QFAIL("option without a reader in this table");
     }
     QCOMPARE(value, reads);
     QCOMPARE(o.text(id), storedAfter);
@@ -379,12 +394,18 @@ void TestCLedProject::dynamicTextRows_data()
     QTest::addColumn<int>("value");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("no values, no texts") << "" << "" << 1 << 2 << "-";
-    QTest::newRow("padded past the stored values") << "7|8" << "AB" << 2 << 3 << "-";
-    QTest::newRow("closing bar reads as 0") << "7|8|" << "AB||" << 2 << 0 << "";
-    QTest::newRow("stored row") << "7|8|" << "AB||" << 0 << 7 << "AB";
-    QTest::newRow("empty middle text") << "7|8|" << "AB||" << 1 << 8 << "";
-    QTest::newRow("negative value") << "-5|" << "X|" << 0 << -5 << "X";
+    QTest::newRow("no values, no texts") << ""
+                                         << "" << 1 << 2 << "-";
+    QTest::newRow("padded past the stored values") << "7|8"
+                                                   << "AB" << 2 << 3 << "-";
+    QTest::newRow("closing bar reads as 0") << "7|8|"
+                                            << "AB||" << 2 << 0 << "";
+    QTest::newRow("stored row") << "7|8|"
+                                << "AB||" << 0 << 7 << "AB";
+    QTest::newRow("empty middle text") << "7|8|"
+                                       << "AB||" << 1 << 8 << "";
+    QTest::newRow("negative value") << "-5|"
+                                    << "X|" << 0 << -5 << "X";
 }
 
 void TestCLedProject::dynamicTextRows()

@@ -267,8 +267,10 @@ void TestCLedProjectFile::retiredModelNames_data()
     QTest::newRow("KAVIO-A") << "KAVIO-A" << replacement;
     QTest::newRow("KAVIO-B") << "KAVIO-B" << replacement;
     QTest::newRow("KAVIO-C") << "KAVIO-C" << replacement;
-    QTest::newRow("lower case kept") << "kavio-b" << "kavio-b";
-    QTest::newRow("KAVIO-FX kept") << "KAVIO-FX" << "KAVIO-FX";
+    QTest::newRow("lower case kept") << "kavio-b"
+                                     << "kavio-b";
+    QTest::newRow("KAVIO-FX kept") << "KAVIO-FX"
+                                   << "KAVIO-FX";
 }
 
 void TestCLedProjectFile::retiredModelNames()

@@ -101,10 +101,11 @@ void TestSegmoCli::help()
 
 void TestSegmoCli::newCreatesLikeFileNew()
 {
-    const Run result = run({QStringLiteral("new"), QStringLiteral("line1"), QStringLiteral("--pages"),
-                            QStringLiteral("3"), QStringLiteral("--vendor"), QStringLiteral("1"),
-                            QStringLiteral("--plc"), QStringLiteral("0"), QStringLiteral("--model"),
-                            QStringLiteral("KAVIO-FX")});
+    const Run result =
+        run({QStringLiteral("new"), QStringLiteral("line1"), QStringLiteral("--pages"),
+             QStringLiteral("3"), QStringLiteral("--vendor"), QStringLiteral("1"),
+             QStringLiteral("--plc"), QStringLiteral("0"), QStringLiteral("--model"),
+             QStringLiteral("KAVIO-FX")});
     QCOMPARE(result.exitCode, 0);
     QVERIFY(QFile::exists(path(QStringLiteral("line1.kavio"))));
 
@@ -131,10 +132,13 @@ void TestSegmoCli::newCreatesLikeFileNew()
     QCOMPARE(project.value(QStringLiteral("extraRegisters")).toArray().size(), 32);
     for (const char* key : {"tLampPage", "fLampPage", "fKeyPage", "tLampFlicker", "fLampFlicker"})
         QCOMPARE(project.value(QLatin1String(key)).toArray().size(), 11);
-    QCOMPARE(project.value(QStringLiteral("keyLampRegister")).toObject().value(
-                 QStringLiteral("address")).toInt(),
+    QCOMPARE(project.value(QStringLiteral("keyLampRegister"))
+                 .toObject()
+                 .value(QStringLiteral("address"))
+                 .toInt(),
              10);
-    QCOMPARE(project.value(QStringLiteral("filePath")).toString(), path(QStringLiteral("line1.kavio")));
+    QCOMPARE(project.value(QStringLiteral("filePath")).toString(),
+             path(QStringLiteral("line1.kavio")));
 }
 
 void TestSegmoCli::newRefuses_data()
@@ -195,8 +199,8 @@ void TestSegmoCli::compileRefuses_data()
     QTest::newRow("no project") << QByteArray() << QStringList{} << 1 << "takes 1 argument";
     QTest::newRow("missing file") << QByteArray() << QStringList{"missing.kavio"} << 2
                                   << "load result 1";
-    QTest::newRow("not a project") << QByteArray("garbage") << QStringList{"input.kavio"} << 2
-                                   << "load result 2";
+    QTest::newRow("not a project")
+        << QByteArray("garbage") << QStringList{"input.kavio"} << 2 << "load result 2";
     const QByteArray tooLarge = R"({"pages": [{}, {}],
         "panelOptions": ["0", "", "4", "1", "1", "0", "", "", "1", "1", "1", "1", "1", "5", ")" +
                                 QByteArray(3800, 'B') + R"("]})";
@@ -233,9 +237,8 @@ void TestSegmoCli::importInfoRoundTrip()
              0);
     QJsonObject first = info(path(QStringLiteral("a.kavio")));
     writeFile(QStringLiteral("a.json"), QJsonDocument(first).toJson());
-    QCOMPARE(run({QStringLiteral("import"), QStringLiteral("a.json"), QStringLiteral("b")})
-                 .exitCode,
-             0);
+    QCOMPARE(
+        run({QStringLiteral("import"), QStringLiteral("a.json"), QStringLiteral("b")}).exitCode, 0);
     QJsonObject second = info(path(QStringLiteral("b.kavio")));
     QCOMPARE(second.value(QStringLiteral("filePath")).toString(), path(QStringLiteral("b.kavio")));
     first.remove(QStringLiteral("filePath"));
@@ -254,8 +257,8 @@ void TestSegmoCli::importRefuses_data()
     QTest::newRow("password") << QByteArray(R"({"password": 10000})") << "below 10000";
     QTest::newRow("text for a number") << QByteArray(R"({"pages": [{"totalDigits": "4"}]})")
                                        << "\"pages[0].totalDigits\" must be an integer";
-    QTest::newRow("negative unsigned") << QByteArray(R"({"pages": [{"reg": {"address": -1}}]})")
-                                       << "\"pages[0].reg.address\"";
+    QTest::newRow("negative unsigned")
+        << QByteArray(R"({"pages": [{"reg": {"address": -1}}]})") << "\"pages[0].reg.address\"";
     QTest::newRow("lamp on a missing page")
         << QByteArray(R"({"pages": [{}], "fKeyPage": [-1,5,-1,-1,-1,-1,-1,-1,-1,-1,-1]})")
         << "\"fKeyPage\"[1] = 5";
@@ -270,8 +273,8 @@ void TestSegmoCli::importRefuses()
     QFETCH(QByteArray, json);
     QFETCH(QString, message);
     writeFile(QStringLiteral("bad.json"), json);
-    const Run result = run({QStringLiteral("import"), QStringLiteral("bad.json"),
-                            QStringLiteral("bad.kavio")});
+    const Run result =
+        run({QStringLiteral("import"), QStringLiteral("bad.json"), QStringLiteral("bad.kavio")});
     QCOMPARE(result.exitCode, 1);
     QVERIFY2(result.err.contains(message), qPrintable(result.err));
     QVERIFY(!QFile::exists(path(QStringLiteral("bad.kavio"))));
@@ -286,8 +289,10 @@ void TestSegmoCli::catalog()
     QVERIFY(vendors.size() >= 5);
     const QJsonObject model =
         vendors.at(0).toObject().value(QStringLiteral("models")).toArray().at(0).toObject();
-    QCOMPARE(model.value(QStringLiteral("linkDefaults")).toObject().value(
-                 QStringLiteral("baudIndex")).toInt(),
+    QCOMPARE(model.value(QStringLiteral("linkDefaults"))
+                 .toObject()
+                 .value(QStringLiteral("baudIndex"))
+                 .toInt(),
              3);
     const QJsonObject type = model.value(QStringLiteral("bitTypes")).toArray().at(0).toObject();
     QCOMPARE(type.value(QStringLiteral("name")).toString(), QStringLiteral("X"));

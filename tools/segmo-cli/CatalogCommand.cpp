@@ -13,7 +13,8 @@ int runCatalogCommand(const QStringList& arguments)
         QStringLiteral("Prints the parsed PLC catalogue as JSON on stdout.\n"
                        "Exit codes: 0 done, 1 bad arguments, 2 the catalogue cannot be loaded."));
     parser.addPositionalArgument(
-        QStringLiteral("FILE"), QStringLiteral("The catalogue (default: ZtFactory.dll beside the program)."),
+        QStringLiteral("FILE"),
+        QStringLiteral("The catalogue (default: ZtFactory.dll beside the program)."),
         QStringLiteral("[FILE]"));
     if (const int exit = Cli::parse(parser, command, arguments); exit != Cli::kContinue)
         return exit;

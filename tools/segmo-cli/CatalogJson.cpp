@@ -1,6 +1,7 @@
 #include "tools/segmo-cli/CatalogJson.h"
 
 #include "plc/CPlcManager.h"
+#include "tools/segmo-cli/ProjectJson.h"
 
 #include <QJsonObject>
 
@@ -35,17 +36,6 @@ QJsonArray addrTypesJson(const QList<const CPlcAddrType*>& types)
     return array;
 }
 
-QJsonObject linkJson(const CLedLinkSettings& link)
-{
-    return {{QStringLiteral("station"), double(link.station)},
-            {QStringLiteral("baudIndex"), double(link.baudIndex)},
-            {QStringLiteral("dataBitsIndex"), double(link.dataBitsIndex)},
-            {QStringLiteral("stopBitsIndex"), double(link.stopBitsIndex)},
-            {QStringLiteral("parityIndex"), double(link.parityIndex)},
-            {QStringLiteral("comTypeIndex"), double(link.comTypeIndex)},
-            {QStringLiteral("linkList"), QJsonArray::fromStringList(link.linkList)}};
-}
-
 QJsonObject modelJson(const CPlcModel& m)
 {
     return {{QStringLiteral("id"), double(m.id())},
@@ -56,7 +46,7 @@ QJsonObject modelJson(const CPlcModel& m)
             {QStringLiteral("stationValueType"), int(m.stationValueType())},
             {QStringLiteral("minStation"), double(m.minStation())},
             {QStringLiteral("maxStation"), double(m.maxStation())},
-            {QStringLiteral("linkDefaults"), linkJson(m.linkDefaults())},
+            {QStringLiteral("linkDefaults"), ProjectJson::linkToJson(m.linkDefaults())},
             {QStringLiteral("defBit"), m.defBit()},
             {QStringLiteral("defWord"), m.defWord()},
             {QStringLiteral("bitTypes"), addrTypesJson(m.bitTypes())},
@@ -73,10 +63,10 @@ QJsonArray toJson(const CPlcManager& catalog)
         QJsonArray models;
         for (int m = 0; m < vendor->modelCount(); ++m)
             models.append(modelJson(*vendor->modelAt(m)));
-        vendors.append(QJsonObject{{QStringLiteral("id"), double(vendor->id())},
-                                   {QStringLiteral("names"),
-                                    QJsonArray::fromStringList(vendor->names())},
-                                   {QStringLiteral("models"), models}});
+        vendors.append(
+            QJsonObject{{QStringLiteral("id"), double(vendor->id())},
+                        {QStringLiteral("names"), QJsonArray::fromStringList(vendor->names())},
+                        {QStringLiteral("models"), models}});
     }
     return vendors;
 }

@@ -10,7 +10,14 @@ class CLedProject;
 // beside the program, loading a project.
 namespace Cli {
 
-enum Exit { Success = 0, BadArguments = 1, LoadFailed = 2, ImageRefused = 3, WriteFailed = 4 };
+enum Exit
+{
+    Success = 0,
+    BadArguments = 1,
+    LoadFailed = 2,
+    ImageRefused = 3,
+    WriteFailed = 4
+};
 
 // Prints "segmo-cli: <message>" on stderr.
 void error(const QString& message);

@@ -20,7 +20,8 @@ bool readJsonObject(const QString& path, QJsonObject& object)
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
     if (!document.isObject()) {
-        Cli::error(QStringLiteral("%1 is not a JSON object: %2").arg(path, parseError.errorString()));
+        Cli::error(
+            QStringLiteral("%1 is not a JSON object: %2").arg(path, parseError.errorString()));
         return false;
     }
     object = document.object();

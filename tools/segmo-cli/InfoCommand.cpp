@@ -20,5 +20,5 @@ int runInfoCommand(const QStringList& arguments)
     if (!Cli::loadProject(parser.positionalArguments().at(0), project))
         return Cli::LoadFailed;
     return Cli::printJson(QJsonDocument(ProjectJson::toJson(project))) ? Cli::Success
-                                                                        : Cli::WriteFailed;
+                                                                       : Cli::WriteFailed;
 }

@@ -89,7 +89,8 @@ int runNewCommand(const QStringList& arguments)
     }
     CPlcManager& catalog = CPlcManager::instance();
     if (!catalog.load(Cli::besideProgram(QString::fromLatin1(CPlcManager::kDefaultFile)))) {
-        Cli::error(QStringLiteral("cannot load the PLC catalogue %1").arg(QString::fromLatin1(CPlcManager::kDefaultFile)));
+        Cli::error(QStringLiteral("cannot load the PLC catalogue %1")
+                       .arg(QString::fromLatin1(CPlcManager::kDefaultFile)));
         return Cli::BadArguments;
     }
     const CPlcModel* plc = catalog.findModel(options.vendor, options.plc);

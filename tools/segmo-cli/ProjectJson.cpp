@@ -15,11 +15,13 @@ struct NamedRegister
     CLedRegister CLedProject::*member;
 };
 
-constexpr NamedRegister kSpecialRegisters[] = {
-    {"keyRegister", &CLedProject::keyRegister},   {"keyLampRegister", &CLedProject::keyLampRegister},
-    {"tLampRegister", &CLedProject::tLampRegister}, {"alarmRegister", &CLedProject::alarmRegister},
-    {"leftRegister", &CLedProject::leftRegister}, {"rightRegister", &CLedProject::rightRegister},
-    {"buzzerRegister", &CLedProject::buzzerRegister}};
+constexpr NamedRegister kSpecialRegisters[] = {{"keyRegister", &CLedProject::keyRegister},
+                                               {"keyLampRegister", &CLedProject::keyLampRegister},
+                                               {"tLampRegister", &CLedProject::tLampRegister},
+                                               {"alarmRegister", &CLedProject::alarmRegister},
+                                               {"leftRegister", &CLedProject::leftRegister},
+                                               {"rightRegister", &CLedProject::rightRegister},
+                                               {"buzzerRegister", &CLedProject::buzzerRegister}};
 
 struct NamedFlag
 {
@@ -79,17 +81,6 @@ QJsonObject registerJson(const CLedRegister& reg)
             {QStringLiteral("reserved3"), double(reg.reserved3)},
             {QStringLiteral("reserved4"), double(reg.reserved4)},
             {QStringLiteral("count"), double(reg.count)}};
-}
-
-QJsonObject linkJson(const CLedLinkSettings& link)
-{
-    return {{QStringLiteral("station"), double(link.station)},
-            {QStringLiteral("baudIndex"), double(link.baudIndex)},
-            {QStringLiteral("dataBitsIndex"), double(link.dataBitsIndex)},
-            {QStringLiteral("stopBitsIndex"), double(link.stopBitsIndex)},
-            {QStringLiteral("parityIndex"), double(link.parityIndex)},
-            {QStringLiteral("comTypeIndex"), double(link.comTypeIndex)},
-            {QStringLiteral("linkList"), stringArray(link.linkList)}};
 }
 
 QJsonObject pageJson(const CLedPage& page)
@@ -227,6 +218,17 @@ bool readAssignments(JsonReader& in, const QJsonObject& o, QStringList& options,
 
 } // namespace
 
+QJsonObject linkToJson(const CLedLinkSettings& link)
+{
+    return {{QStringLiteral("station"), double(link.station)},
+            {QStringLiteral("baudIndex"), double(link.baudIndex)},
+            {QStringLiteral("dataBitsIndex"), double(link.dataBitsIndex)},
+            {QStringLiteral("stopBitsIndex"), double(link.stopBitsIndex)},
+            {QStringLiteral("parityIndex"), double(link.parityIndex)},
+            {QStringLiteral("comTypeIndex"), double(link.comTypeIndex)},
+            {QStringLiteral("linkList"), stringArray(link.linkList)}};
+}
+
 QJsonObject toJson(const CLedProject& p)
 {
     QJsonObject o;
@@ -234,7 +236,7 @@ QJsonObject toJson(const CLedProject& p)
     o.insert(QStringLiteral("isModified"), p.isModified);
     o.insert(QStringLiteral("currentPage"), p.currentPage);
     o.insert(QStringLiteral("modelName"), p.modelName);
-    o.insert(QStringLiteral("link"), linkJson(p.link));
+    o.insert(QStringLiteral("link"), linkToJson(p.link));
     o.insert(QStringLiteral("portName"), p.portName);
     o.insert(QStringLiteral("banner"), p.banner);
     o.insert(QStringLiteral("version"), p.version);

@@ -9,3 +9,5 @@ int runCompileCommand(const QStringList& arguments);
 int runInfoCommand(const QStringList& arguments);
 int runCatalogCommand(const QStringList& arguments);
 int runImportCommand(const QStringList& arguments);
+int runDownloadCommand(const QStringList& arguments);
+int runPortsCommand(const QStringList& arguments);

@@ -19,6 +19,8 @@ constexpr Command kCommands[] = {
     {"info", runInfoCommand, "print a project as JSON"},
     {"import", runImportCommand, "create a project from JSON"},
     {"catalog", runCatalogCommand, "print the PLC catalogue as JSON"},
+    {"download", runDownloadCommand, "compile a project and download it to the panel"},
+    {"ports", runPortsCommand, "list the serial ports by COM name"},
 };
 
 void printUsage(std::FILE* stream)

@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc)
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 
-.PHONY: all deps build build-asan run test test-plain test-asan format clean
+.PHONY: all deps build build-asan run test test-plain test-asan bench format clean
 
 all: build
 
@@ -30,6 +30,9 @@ test-asan: build-asan
 # Every test runs twice: once plain, once under AddressSanitizer and
 # UndefinedBehaviorSanitizer.
 test: test-plain test-asan
+
+bench: build
+	$(BUILD_DIR)/bin/download-bench
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,6 +1,7 @@
 #include "app/PortSelection.h"
 
 #include "app/SettingsFiles.h"
+#include "serial/SerialTransport.h"
 
 QString choosePortName(int cablePort, const QString& storedPort, const QList<SystemPort>& ports)
 {
@@ -21,7 +22,6 @@ QString choosePortName(int cablePort, const QString& storedPort, const QList<Sys
 
 QString currentPortName()
 {
-    // Asking the transport for the download cable comes with the main window (issue #4).
-    const int cablePort = -1;
-    return choosePortName(cablePort, portSetting(), systemPorts());
+    // Without a bound transport library there is no cable to ask for (-1).
+    return choosePortName(SerialTransport::instance().cablePort(), portSetting(), systemPorts());
 }

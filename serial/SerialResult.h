@@ -20,6 +20,3 @@ QString serialResultText(uint code, const QString& portName);
 
 // "通讯失败，错误代码: 0x800<code>\n\n<text>", the message a failure shows.
 QString serialFailureMessage(uint code, const QString& portName);
-
-// The English text of a result, for segmo-cli.
-QString serialResultTextEnglish(uint code, const QString& portName);

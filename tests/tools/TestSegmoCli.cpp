@@ -1,3 +1,5 @@
+#include "../serial/EmulatorProcess.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -38,6 +40,10 @@ private slots:
     void importRefuses();
     void catalog();
     void demoProjectMatchesItsSource();
+    void downloadToTheEmulator();
+    void downloadRefuses_data();
+    void downloadRefuses();
+    void portsListsThePortFolder();
 
 private:
     Run run(const QStringList& arguments);
@@ -316,6 +322,68 @@ void TestSegmoCli::demoProjectMatchesItsSource()
     QCOMPARE(rebuilt, shipped);
     QCOMPARE(run({QStringLiteral("compile"), kExamples + QStringLiteral("/demo.kavio")}).exitCode,
              0);
+}
+
+void TestSegmoCli::downloadToTheEmulator()
+{
+    const QString ports = path(QStringLiteral("ports"));
+    qputenv("ZTSERIAL_PORT_DIR", ports.toUtf8());
+    EmulatorProcess emulator(ports, m_dir->path());
+    QVERIFY(emulator.start({}));
+    const Run result = run({QStringLiteral("download"), kExamples + QStringLiteral("/demo.kavio"),
+                            QStringLiteral("--port"), QStringLiteral("COM9"),
+                            QStringLiteral("--firm-dir"), path(QStringLiteral("no-firmware"))});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(result.err.contains(QLatin1String("progress 397/397 bytes")));
+    QVERIFY(result.err.contains(QRegularExpression(QStringLiteral("^\\[\\d\\d:\\d\\d:\\d\\d\\.\\d{3}\\] "),
+                                                   QRegularExpression::MultilineOption)));
+    QCOMPARE(run({QStringLiteral("compile"), kExamples + QStringLiteral("/demo.kavio"),
+                  QStringLiteral("-o"), QStringLiteral("expected.hex")})
+                 .exitCode,
+             0);
+    QFile expected(path(QStringLiteral("expected.hex")));
+    QVERIFY(expected.open(QIODevice::ReadOnly));
+    QCOMPARE(emulator.savedImage(), expected.readAll());
+    qunsetenv("ZTSERIAL_PORT_DIR");
+}
+
+void TestSegmoCli::downloadRefuses_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+    const QString demo = kExamples + QStringLiteral("/demo.kavio");
+    QTest::newRow("no port") << QStringList{demo} << 10 << "--port";
+    QTest::newRow("bad port name") << QStringList{demo, "--port", "ttyS0"} << 10 << "--port";
+    QTest::newRow("missing project") << QStringList{"missing.kavio", "--port", "COM9"} << 11
+                                     << "load result 1";
+    QTest::newRow("no panel") << QStringList{demo, "--port", "COM9"} << 1
+                              << "Cannot open serial port COM9";
+}
+
+void TestSegmoCli::downloadRefuses()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    qputenv("ZTSERIAL_PORT_DIR", path(QStringLiteral("ports")).toUtf8());
+    const Run result = run(QStringList{QStringLiteral("download")} + arguments);
+    qunsetenv("ZTSERIAL_PORT_DIR");
+    QCOMPARE(result.exitCode, exitCode);
+    QVERIFY2(result.err.contains(message), qPrintable(result.err));
+}
+
+void TestSegmoCli::portsListsThePortFolder()
+{
+    const QString ports = path(QStringLiteral("ports"));
+    qputenv("ZTSERIAL_PORT_DIR", ports.toUtf8());
+    EmulatorProcess emulator(ports, m_dir->path());
+    QVERIFY(emulator.start({}));
+    const Run result = run({QStringLiteral("ports")});
+    qunsetenv("ZTSERIAL_PORT_DIR");
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY2(result.out.contains("COM9\t" + (ports + QStringLiteral("/COM9")).toUtf8() + "\tfree"),
+             result.out.constData());
 }
 
 QTEST_GUILESS_MAIN(TestSegmoCli)

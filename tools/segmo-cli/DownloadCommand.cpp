@@ -153,6 +153,6 @@ int runDownloadCommand(const QStringList& arguments)
     if (result != Ok)
         Cli::error(QStringLiteral("download failed (0x800%1): %2")
                        .arg(result)
-                       .arg(serialResultTextEnglish(result, request.port)));
+                       .arg(serialResultText(result, request.port)));
     return int(result);
 }

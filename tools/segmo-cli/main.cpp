@@ -1,7 +1,10 @@
 #include "tools/segmo-cli/CliSupport.h"
 #include "tools/segmo-cli/Commands.h"
 
+#include "resources/TranslationResources.h"
+
 #include <QCoreApplication>
+#include <QTranslator>
 #include <cstdio>
 
 namespace {
@@ -37,6 +40,11 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("segmo-cli"));
+    // Messages that the core shares with the GUI come in English.
+    initTranslationResources();
+    QTranslator english;
+    if (english.load(QStringLiteral(":/language/lang_en")))
+        QCoreApplication::installTranslator(&english);
     QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.isEmpty()) {
         printUsage(stderr);

@@ -1,0 +1,151 @@
+#include "update/InstallerDownload.h"
+
+#include "update/CDlgUpdate.h"
+#include "update/HostEnvironment.h"
+#include "update/ServerUrls.h"
+#include "update/TransferLoop.h"
+#include "update/TransferTexts.h"
+#include "update/UpdateState.h"
+#include "update/WorkFolder.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QMessageBox>
+#include <QThread>
+
+namespace {
+
+using DialogCall = std::function<void(CDlgUpdate&)>;
+
+// Queues a change of the dialog to the GUI thread; dropped once it has closed.
+void post(const QPointer<CDlgUpdate>& dialog, DialogCall call)
+{
+    HostEnvironment::postToGuiThread([dialog, call] {
+        if (dialog)
+            call(*dialog);
+    });
+}
+
+void showMessage(const QString& text)
+{
+    const QString caption = TransferTexts::messageCaption();
+    HostEnvironment::postToGuiThread(
+        [caption, text] { QMessageBox::information(nullptr, caption, text); });
+}
+
+bool matchesChecksum(const QString& path, const QString& expected)
+{
+    if (expected.isEmpty())
+        return true;
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        return false;
+    return QString::fromLatin1(hash.result().toHex()) == expected.trimmed().toLower();
+}
+
+// The copy of the installer that stays on the user's desktop.
+void copyToDesktop(const QString& installer, const QString& displayVersion)
+{
+    const QString copy = HostEnvironment::desktopFolder() +
+                         QStringLiteral("/Kavio_Setup_V%1.exe").arg(displayVersion);
+    QFile::remove(copy);
+    QFile::copy(installer, copy);
+}
+
+void run(QPointer<CDlgUpdate> dialog)
+{
+    UpdateState& state = updateState();
+    const DescriptorTexts texts = state.texts();
+    const QString installer = InstallerDownload::installerPath();
+    post(dialog, [](CDlgUpdate& d) {
+        d.setStartEnabled(false);
+        d.setCancelEnabled(true);
+    });
+    state.downloading.store(true);
+    TransferLoop loop(
+        ServerUrls::onHost(texts.host, QLatin1Char('/') + texts.dir + QLatin1Char('/') + texts.file),
+        installer, state.cancelDownload,
+        {[dialog](const QString& text) { post(dialog, [text](CDlgUpdate& d) { d.setStatusText(text); }); },
+         [dialog](int percent) { post(dialog, [percent](CDlgUpdate& d) { d.setProgress(percent); }); }});
+
+    switch (loop.run()) {
+    case TransferLoop::End::Stopped:
+        state.cancelDownload.store(false);
+        state.downloading.store(false);
+        post(dialog, [](CDlgUpdate& d) {
+            d.setStartEnabled(true);
+            d.setCancelEnabled(false);
+            d.setStatusText(TransferTexts::cancelled());
+        });
+        return;
+    case TransferLoop::End::CannotDelete:
+        showMessage(TransferTexts::cannotDelete(installer));
+        return;
+    case TransferLoop::End::CannotCreate:
+        showMessage(TransferTexts::cannotCreate(installer));
+        return;
+    case TransferLoop::End::NetworkError: {
+        // The host keeps running: a failed download must not lose its work.
+        const QString error = loop.errorText();
+        state.downloading.store(false);
+        WorkFolder::remove(WorkFolder::path());
+        post(dialog, [error](CDlgUpdate& d) {
+            d.setStatusText(error);
+            d.setStartEnabled(true);
+        });
+        return;
+    }
+    case TransferLoop::End::Completed:
+        break;
+    }
+
+    WorkFolder::remove(WorkFolder::path());
+    if (!state.downloading.load())
+        return;
+    if (!matchesChecksum(installer, texts.sha256)) {
+        QFile::remove(installer);
+        state.downloading.store(false);
+        post(dialog, [](CDlgUpdate& d) {
+            d.setStatusText(TransferTexts::checksumFailed());
+            d.setStartEnabled(true);
+        });
+        showMessage(TransferTexts::installerRejected(installer));
+        return;
+    }
+    copyToDesktop(installer, texts.displayVersion);
+    post(dialog, [](CDlgUpdate& d) {
+        d.setStatusText(TransferTexts::completed());
+        d.setStartEnabled(true);
+    });
+    QFile::setPermissions(installer, QFile::permissions(installer) | QFile::ExeOwner |
+                                         QFile::ExeUser | QFile::ExeGroup);
+    HostEnvironment::shellOpen(installer);
+    QThread::msleep(100);
+    HostEnvironment::endHost(0); // the installer replaces the host program
+}
+
+} // namespace
+
+InstallerDownload::~InstallerDownload()
+{
+    stop();
+}
+
+QString InstallerDownload::installerPath()
+{
+    return HostEnvironment::hostFolder() + QStringLiteral("/ZtSetupTemp.exe");
+}
+
+void InstallerDownload::start(QPointer<CDlgUpdate> dialog)
+{
+    m_thread = std::thread(run, dialog);
+}
+
+void InstallerDownload::stop()
+{
+    if (!m_thread.joinable())
+        return;
+    updateState().cancelDownload.store(true);
+    m_thread.join();
+}

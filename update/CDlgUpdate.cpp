@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
-#include <QProgressBar>
 #include <QPushButton>
 
 namespace {
@@ -29,7 +28,7 @@ void colour(QLabel* label, const QColor& colour)
 
 } // namespace
 
-CDlgUpdate::CDlgUpdate(QWidget* parent) : QDialog(parent)
+CDlgUpdate::CDlgUpdate(QWidget* parent) : TransferDialog(parent)
 {
     setObjectName(QStringLiteral("CDlgUpdate"));
     setWindowTitle(QString::fromUtf8("软件自动升级"));
@@ -61,12 +60,8 @@ void CDlgUpdate::buildControls()
     addLabel(3010, "最新版本:", dialogUnits(154, 14, 36, 8));
     m_offered = addLabel(3002, "-", dialogUnits(196, 14, 81, 8));
     addLabel(3011, "更新进度:", dialogUnits(17, 37, 36, 8));
-    m_progress = new QProgressBar(this);
-    m_progress->setObjectName(idName(3003));
-    m_progress->setGeometry(dialogUnits(59, 33, 192, 14));
-    m_progress->setRange(0, 100);
-    m_progress->setValue(0);
-    m_status = addLabel(3008, " -", dialogUnits(255, 36, 62, 8));
+    createTransferControls(dialogUnits(59, 33, 192, 14), dialogUnits(255, 36, 62, 8),
+                           dialogUnits(16, 195, 133, 21), dialogUnits(175, 195, 129, 21));
     addLabel(3012, "更新内容:", dialogUnits(17, 60, 36, 8));
     m_preference = new QCheckBox(QString::fromUtf8("每次启动软件时检查更新"), this);
     m_preference->setObjectName(idName(3006));
@@ -74,12 +69,6 @@ void CDlgUpdate::buildControls()
     m_notes = new QListWidget(this);
     m_notes->setObjectName(idName(3007));
     m_notes->setGeometry(dialogUnits(17, 82, 293, 104));
-    m_start = new QPushButton(QString::fromUtf8("开始更新"), this);
-    m_start->setObjectName(idName(3004));
-    m_start->setGeometry(dialogUnits(16, 195, 133, 21));
-    m_cancel = new QPushButton(QString::fromUtf8("取消更新"), this);
-    m_cancel->setObjectName(idName(3005));
-    m_cancel->setGeometry(dialogUnits(175, 195, 129, 21));
 
     colour(m_current, QColor(0, 0, 255));
     colour(m_offered, QColor(255, 0, 0));
@@ -116,26 +105,6 @@ void CDlgUpdate::useEnglishTexts()
     m_start->setText(QStringLiteral("Update"));
     m_preference->setText(QStringLiteral("Check for updates every time the software starts"));
     setWindowTitle(QStringLiteral("Software Update"));
-}
-
-void CDlgUpdate::setStatusText(const QString& text)
-{
-    m_status->setText(text);
-}
-
-void CDlgUpdate::setProgress(int percent)
-{
-    m_progress->setValue(percent);
-}
-
-void CDlgUpdate::setStartEnabled(bool enabled)
-{
-    m_start->setEnabled(enabled);
-}
-
-void CDlgUpdate::setCancelEnabled(bool enabled)
-{
-    m_cancel->setEnabled(enabled);
 }
 
 void CDlgUpdate::stopWorker()

@@ -1,31 +1,22 @@
 #pragma once
 
 #include "update/InstallerDownload.h"
-
-#include <QDialog>
+#include "update/TransferDialog.h"
 
 class QCheckBox;
 class QLabel;
 class QListWidget;
-class QProgressBar;
-class QPushButton;
 
 // The software update dialog: current and offered version, release notes,
 // the check-at-start preference, and Start and Cancel for the installer
 // download. Its controls are named after their template ids ("id3001").
-class CDlgUpdate : public QDialog
+class CDlgUpdate : public TransferDialog
 {
     Q_OBJECT
 
 public:
     explicit CDlgUpdate(QWidget* parent = nullptr);
     ~CDlgUpdate() override;
-
-    // Called on the GUI thread for the download worker.
-    void setStatusText(const QString& text);
-    void setProgress(int percent);
-    void setStartEnabled(bool enabled);
-    void setCancelEnabled(bool enabled);
 
 public slots:
     void reject() override; // the close box and Escape cancel a running download too
@@ -44,11 +35,7 @@ private:
 
     QLabel* m_current = nullptr;
     QLabel* m_offered = nullptr;
-    QLabel* m_status = nullptr;
-    QProgressBar* m_progress = nullptr;
     QCheckBox* m_preference = nullptr;
     QListWidget* m_notes = nullptr;
-    QPushButton* m_start = nullptr;
-    QPushButton* m_cancel = nullptr;
     InstallerDownload m_worker;
 };

@@ -16,33 +16,28 @@
 
 namespace {
 
-using DialogCall = std::function<void(CDlgDownPdf&)>;
-
-void post(const QPointer<CDlgDownPdf>& dialog, DialogCall call)
+void post(const QPointer<TransferDialog>& dialog, std::function<void(TransferDialog&)> change)
 {
-    HostEnvironment::postToGuiThread([dialog, call] {
-        if (dialog)
-            call(*dialog);
-    });
+    TransferDialog::post(dialog, std::move(change));
 }
 
-void showMessage(const QPointer<CDlgDownPdf>& dialog, const QString& text)
+void showMessage(const QPointer<TransferDialog>& dialog, const QString& text)
 {
     const QString caption = TransferTexts::messageCaption();
-    post(dialog, [caption, text](CDlgDownPdf& d) { QMessageBox::information(&d, caption, text); });
+    post(dialog, [caption, text](TransferDialog& d) { QMessageBox::information(&d, caption, text); });
 }
 
-void runWorker(QPointer<CDlgDownPdf> dialog, QString url, QString localPath)
+// Both pointers are made on the GUI thread, where the dialog lives.
+void runWorker(QPointer<CDlgDownPdf> document, QPointer<TransferDialog> dialog, QString url,
+               QString localPath)
 {
     UpdateState& state = updateState();
-    post(dialog, [](CDlgDownPdf& d) {
+    post(dialog, [](TransferDialog& d) {
         d.setStartEnabled(false);
         d.setCancelEnabled(true);
     });
     TransferLoop loop(
-        url, localPath, state.cancelDocDownload,
-        {[dialog](const QString& text) { post(dialog, [text](CDlgDownPdf& d) { d.setStatusText(text); }); },
-         [dialog](int percent) { post(dialog, [percent](CDlgDownPdf& d) { d.setProgress(percent); }); }});
+        url, localPath, state.cancelDocDownload, TransferDialog::reportsTo(dialog));
     switch (loop.run()) {
     case TransferLoop::End::Completed:
         state.downloading.store(true);
@@ -50,7 +45,7 @@ void runWorker(QPointer<CDlgDownPdf> dialog, QString url, QString localPath)
     case TransferLoop::End::Stopped:
         state.cancelDownload.store(false);
         state.downloading.store(false);
-        post(dialog, [](CDlgDownPdf& d) {
+        post(dialog, [](TransferDialog& d) {
             d.setStartEnabled(true);
             d.setCancelEnabled(false);
             d.setStatusText(TransferTexts::cancelled());
@@ -65,20 +60,23 @@ void runWorker(QPointer<CDlgDownPdf> dialog, QString url, QString localPath)
     case TransferLoop::End::NetworkError: {
         const QString error = loop.errorText();
         state.downloading.store(false);
-        post(dialog, [error](CDlgDownPdf& d) { d.setStatusText(error); });
+        post(dialog, [error](TransferDialog& d) { d.setStatusText(error); });
         break;
     }
     }
 
     WorkFolder::remove(WorkFolder::path());
     if (state.downloading.load()) {
-        post(dialog, [](CDlgDownPdf& d) {
+        post(dialog, [](TransferDialog& d) {
             d.setStatusText(QString::fromUtf8("安装中.."));
             d.setStartEnabled(true);
         });
         HostEnvironment::shellOpen(localPath);
     }
-    post(dialog, [](CDlgDownPdf& d) { d.closeFromWorker(); });
+    HostEnvironment::postToGuiThread([document] {
+        if (document)
+            document->closeFromWorker();
+    });
 }
 
 QString documentName(int docKind)
@@ -135,7 +133,8 @@ DocumentWorker::~DocumentWorker()
 void DocumentWorker::start(QPointer<CDlgDownPdf> dialog, const QString& url,
                            const QString& localPath)
 {
-    m_thread = std::thread(runWorker, dialog, url, localPath);
+    m_thread = std::thread(runWorker, dialog, QPointer<TransferDialog>(dialog.data()), url,
+                           localPath);
 }
 
 void DocumentWorker::stop()

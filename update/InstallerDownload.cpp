@@ -15,15 +15,9 @@
 
 namespace {
 
-using DialogCall = std::function<void(CDlgUpdate&)>;
-
-// Queues a change of the dialog to the GUI thread; dropped once it has closed.
-void post(const QPointer<CDlgUpdate>& dialog, DialogCall call)
+void post(const QPointer<TransferDialog>& dialog, std::function<void(TransferDialog&)> change)
 {
-    HostEnvironment::postToGuiThread([dialog, call] {
-        if (dialog)
-            call(*dialog);
-    });
+    TransferDialog::post(dialog, std::move(change));
 }
 
 void showMessage(const QString& text)
@@ -53,27 +47,25 @@ void copyToDesktop(const QString& installer, const QString& displayVersion)
     QFile::copy(installer, copy);
 }
 
-void run(QPointer<CDlgUpdate> dialog)
+void run(QPointer<TransferDialog> dialog)
 {
     UpdateState& state = updateState();
     const DescriptorTexts texts = state.texts();
     const QString installer = InstallerDownload::installerPath();
-    post(dialog, [](CDlgUpdate& d) {
+    post(dialog, [](TransferDialog& d) {
         d.setStartEnabled(false);
         d.setCancelEnabled(true);
     });
     state.downloading.store(true);
     TransferLoop loop(
         ServerUrls::onHost(texts.host, QLatin1Char('/') + texts.dir + QLatin1Char('/') + texts.file),
-        installer, state.cancelDownload,
-        {[dialog](const QString& text) { post(dialog, [text](CDlgUpdate& d) { d.setStatusText(text); }); },
-         [dialog](int percent) { post(dialog, [percent](CDlgUpdate& d) { d.setProgress(percent); }); }});
+        installer, state.cancelDownload, TransferDialog::reportsTo(dialog));
 
     switch (loop.run()) {
     case TransferLoop::End::Stopped:
         state.cancelDownload.store(false);
         state.downloading.store(false);
-        post(dialog, [](CDlgUpdate& d) {
+        post(dialog, [](TransferDialog& d) {
             d.setStartEnabled(true);
             d.setCancelEnabled(false);
             d.setStatusText(TransferTexts::cancelled());
@@ -90,7 +82,7 @@ void run(QPointer<CDlgUpdate> dialog)
         const QString error = loop.errorText();
         state.downloading.store(false);
         WorkFolder::remove(WorkFolder::path());
-        post(dialog, [error](CDlgUpdate& d) {
+        post(dialog, [error](TransferDialog& d) {
             d.setStatusText(error);
             d.setStartEnabled(true);
         });
@@ -106,7 +98,7 @@ void run(QPointer<CDlgUpdate> dialog)
     if (!matchesChecksum(installer, texts.sha256)) {
         QFile::remove(installer);
         state.downloading.store(false);
-        post(dialog, [](CDlgUpdate& d) {
+        post(dialog, [](TransferDialog& d) {
             d.setStatusText(TransferTexts::checksumFailed());
             d.setStartEnabled(true);
         });
@@ -114,7 +106,7 @@ void run(QPointer<CDlgUpdate> dialog)
         return;
     }
     copyToDesktop(installer, texts.displayVersion);
-    post(dialog, [](CDlgUpdate& d) {
+    post(dialog, [](TransferDialog& d) {
         d.setStatusText(TransferTexts::completed());
         d.setStartEnabled(true);
     });
@@ -139,7 +131,7 @@ QString InstallerDownload::installerPath()
 
 void InstallerDownload::start(QPointer<CDlgUpdate> dialog)
 {
-    m_thread = std::thread(run, dialog);
+    m_thread = std::thread(run, QPointer<TransferDialog>(dialog.data()));
 }
 
 void InstallerDownload::stop()

@@ -38,7 +38,7 @@ private slots:
 
 private:
     HostRun runHost();
-    QString hostFolder() const { return QCoreApplication::applicationDirPath(); }
+    QString hostFolder() const { return QStringLiteral(SEGMO_ZT_HOST_DIR); }
     void serve(const QByteArray& extraDescriptorLines);
 
     TestHttpServer m_server;
@@ -75,7 +75,7 @@ HostRun TestInstallerDownload::runHost()
     environment.insert(QStringLiteral("HOME"), m_home.path());
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     host.setProcessEnvironment(environment);
-    host.start(QCoreApplication::applicationDirPath() + QStringLiteral("/ZtVersionTestHost"),
+    host.start(hostFolder() + QStringLiteral("/ZtVersionTestHost"),
                {QStringLiteral(SEGMO_PROGRAM_DIR "/ZtVersion.dll")});
     HostRun run;
     if (!host.waitForFinished(60000)) {

@@ -53,6 +53,7 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
+    void cleanupTestCase() { settle(); } // no check thread may outlive the test
     void firstCheckReportsTwoThenNetworkError();
     void textCopies_data();
     void textCopies();

@@ -22,11 +22,11 @@ constexpr int kRuns = 3;
 // blocks and the save command with their replies (no firmware file).
 qint64 wireBytes(int imageSize)
 {
-    qint64 bytes = 1 + 1;   // ENQ, ACK
-    bytes += 6 + 16;        // hardware query and its reply frame
+    qint64 bytes = 1 + 1; // ENQ, ACK
+    bytes += 6 + 16;      // hardware query and its reply frame
     for (int sent = 0; sent < imageSize; sent += kBlock)
         bytes += 2 * qMin(kBlock, imageSize - sent) + 11 + 1;
-    bytes += 5 + 1;         // save, ACK
+    bytes += 5 + 1; // save, ACK
     return bytes;
 }
 

@@ -63,7 +63,8 @@ ZT_EXPORT int mReadData(unsigned char* buffer, int count)
 ZT_EXPORT void mSetTimeout(int readInterval, int readMultiplier, int readConstant,
                            int writeMultiplier, int writeConstant)
 {
-    link().setTimeouts({readInterval, readMultiplier, readConstant, writeMultiplier, writeConstant});
+    link().setTimeouts(
+        {readInterval, readMultiplier, readConstant, writeMultiplier, writeConstant});
 }
 
 ZT_EXPORT void mSetDefaultTimeout(void)

@@ -13,7 +13,14 @@ class CSerialCommandBase : public QObject
     Q_OBJECT
 
 public:
-    enum Kind { Handshake = 1, Read = 2, Write = 3, Download = 4, ReadType = 5 };
+    enum Kind
+    {
+        Handshake = 1,
+        Read = 2,
+        Write = 3,
+        Download = 4,
+        ReadType = 5
+    };
 
     int kind = 0;
     int address = 0;

@@ -32,8 +32,7 @@ quint16 bigEndian16(const QByteArray& bytes, int at)
 DownloadJob::DownloadJob(QSerialThread& worker, CSerialCommandBase& command)
     : m_worker(worker), m_command(command),
       m_protocol(worker.transport(), [this](const QString& line) { log(line); })
-{
-}
+{}
 
 void DownloadJob::log(const QString& line)
 {
@@ -201,7 +200,9 @@ bool DownloadJob::firmwareNeedsUpdate(const QByteArray& reply, const QByteArray&
     const quint16 fileModel = bigEndian16(file, 2);
     const quint16 panelVersion = bigEndian16(reply, 4);
     const quint16 fileVersion = bigEndian16(file, 4);
-    auto hex4 = [](quint16 v) { return QStringLiteral("%1").arg(v, 4, 16, QLatin1Char('0')).toUpper(); };
+    auto hex4 = [](quint16 v) {
+        return QStringLiteral("%1").arg(v, 4, 16, QLatin1Char('0')).toUpper();
+    };
     log(tr("[N/O] 标志:%1-%2 | 型号:%3-%4 | 版本:%5-%6")
             .arg(hex4(panelFlag), hex4(fileFlag))
             .arg(panelModel)

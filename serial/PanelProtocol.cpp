@@ -29,8 +29,7 @@ QString hexAndDecimal(quint16 value)
 
 PanelProtocol::PanelProtocol(SerialTransport& transport, LogFunction log)
     : m_transport(transport), m_log(std::move(log))
-{
-}
+{}
 
 uint PanelProtocol::transact(const QByteArray& frame, qint64 replyLength, QByteArray& payload)
 {

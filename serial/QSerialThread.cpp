@@ -165,7 +165,8 @@ uint QSerialThread::execute(CSerialCommandBase* command)
     if (command->kind == CSerialCommandBase::ReadType) {
         if (!openPort())
             return OpenFailed;
-        PanelProtocol protocol(m_transport, [this](const QString& line) { emit sendCmdSetLog(line); });
+        PanelProtocol protocol(m_transport,
+                               [this](const QString& line) { emit sendCmdSetLog(line); });
         return protocol.enquiry();
     }
     DownloadJob job(*this, *command);

@@ -23,8 +23,7 @@ public:
     ~QSerialThread() override;
 
     // GUI side: none of these waits for the serial line.
-    void queueDownload(int address, const char* data, int length, const QString& text,
-                       bool force);
+    void queueDownload(int address, const char* data, int length, const QString& text, bool force);
     void queueReadType();
     void cancelTransfer();
     void setPortName(const QString& name);

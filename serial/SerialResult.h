@@ -3,7 +3,8 @@
 #include <QString>
 
 // The result of every serial operation.
-enum SerialResult : uint {
+enum SerialResult : uint
+{
     Ok = 0,
     OpenFailed = 1,
     SendFailed = 2,

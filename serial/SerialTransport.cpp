@@ -2,8 +2,7 @@
 
 namespace {
 
-template <typename Function>
-bool resolve(QLibrary& library, const char* name, Function& target)
+template <typename Function> bool resolve(QLibrary& library, const char* name, Function& target)
 {
     target = reinterpret_cast<Function>(library.resolve(name));
     return target != nullptr;
@@ -84,8 +83,7 @@ int SerialTransport::writeData(const QByteArray& bytes)
 {
     if (!m_bound)
         return -1;
-    return m_api.writeData(reinterpret_cast<const unsigned char*>(bytes.constData()),
-                           bytes.size());
+    return m_api.writeData(reinterpret_cast<const unsigned char*>(bytes.constData()), bytes.size());
 }
 
 int SerialTransport::readData(char* buffer, int count)

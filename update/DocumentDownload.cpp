@@ -24,7 +24,8 @@ void post(const QPointer<TransferDialog>& dialog, std::function<void(TransferDia
 void showMessage(const QPointer<TransferDialog>& dialog, const QString& text)
 {
     const QString caption = TransferTexts::messageCaption();
-    post(dialog, [caption, text](TransferDialog& d) { QMessageBox::information(&d, caption, text); });
+    post(dialog,
+         [caption, text](TransferDialog& d) { QMessageBox::information(&d, caption, text); });
 }
 
 // Both pointers are made on the GUI thread, where the dialog lives.
@@ -36,8 +37,7 @@ void runWorker(QPointer<CDlgDownPdf> document, QPointer<TransferDialog> dialog, 
         d.setStartEnabled(false);
         d.setCancelEnabled(true);
     });
-    TransferLoop loop(
-        url, localPath, state.cancelDocDownload, TransferDialog::reportsTo(dialog));
+    TransferLoop loop(url, localPath, state.cancelDocDownload, TransferDialog::reportsTo(dialog));
     switch (loop.run()) {
     case TransferLoop::End::Completed:
         state.downloading.store(true);
@@ -110,7 +110,8 @@ int check(int docKind)
     state.setDocVersion(readIniValue(local, QStringLiteral("document"), QStringLiteral("version")));
     const QFileInfo info(local);
     QFile file(local);
-    if (info.exists() && file.open(QIODevice::ReadOnly) && info.size() != 0 && info.size() == remote) {
+    if (info.exists() && file.open(QIODevice::ReadOnly) && info.size() != 0 &&
+        info.size() == remote) {
         state.status.store(US_UP_TO_DATE);
         HostEnvironment::shellOpen(local);
         return 2;
@@ -133,8 +134,8 @@ DocumentWorker::~DocumentWorker()
 void DocumentWorker::start(QPointer<CDlgDownPdf> dialog, const QString& url,
                            const QString& localPath)
 {
-    m_thread = std::thread(runWorker, dialog, QPointer<TransferDialog>(dialog.data()), url,
-                           localPath);
+    m_thread =
+        std::thread(runWorker, dialog, QPointer<TransferDialog>(dialog.data()), url, localPath);
 }
 
 void DocumentWorker::stop()

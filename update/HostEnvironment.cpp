@@ -94,8 +94,7 @@ bool runOnGuiThread(const std::function<void()>& fn)
     if (QThread::currentThread() == QCoreApplication::instance()->thread())
         fn();
     else
-        QMetaObject::invokeMethod(QCoreApplication::instance(), fn,
-                                  Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(QCoreApplication::instance(), fn, Qt::BlockingQueuedConnection);
     return true;
 }
 

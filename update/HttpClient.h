@@ -10,7 +10,12 @@ namespace HttpClient {
 
 constexpr int kChunkSize = 1024;
 
-enum class Outcome { Completed, Stopped, Failed };
+enum class Outcome
+{
+    Completed,
+    Stopped,
+    Failed
+};
 
 // Downloads a whole file; false with libcurl's error text on failure.
 bool downloadToFile(const QString& url, const QString& path, QString* error);

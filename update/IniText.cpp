@@ -18,8 +18,9 @@ QString readIniValue(const QString& path, const QString& section, const QString&
     while (!in.atEnd()) {
         const QString line = in.readLine().trimmed();
         if (line.startsWith(QLatin1Char('['))) {
-            inSection = line.endsWith(QLatin1Char(']')) &&
-                        line.mid(1, line.size() - 2).trimmed().compare(section, Qt::CaseInsensitive) == 0;
+            inSection =
+                line.endsWith(QLatin1Char(']')) &&
+                line.mid(1, line.size() - 2).trimmed().compare(section, Qt::CaseInsensitive) == 0;
             continue;
         }
         const int equals = line.indexOf(QLatin1Char('='));
@@ -27,7 +28,8 @@ QString readIniValue(const QString& path, const QString& section, const QString&
             line.left(equals).trimmed().compare(key, Qt::CaseInsensitive) != 0)
             continue;
         QString value = line.mid(equals + 1).trimmed();
-        if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
+        if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) &&
+            value.endsWith(QLatin1Char('"')))
             value = value.mid(1, value.size() - 2);
         return value.left(kMaxValue);
     }

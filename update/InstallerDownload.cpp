@@ -57,9 +57,9 @@ void run(QPointer<TransferDialog> dialog)
         d.setCancelEnabled(true);
     });
     state.downloading.store(true);
-    TransferLoop loop(
-        ServerUrls::onHost(texts.host, QLatin1Char('/') + texts.dir + QLatin1Char('/') + texts.file),
-        installer, state.cancelDownload, TransferDialog::reportsTo(dialog));
+    TransferLoop loop(ServerUrls::onHost(texts.host, QLatin1Char('/') + texts.dir +
+                                                         QLatin1Char('/') + texts.file),
+                      installer, state.cancelDownload, TransferDialog::reportsTo(dialog));
 
     switch (loop.run()) {
     case TransferLoop::End::Stopped:

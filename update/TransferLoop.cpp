@@ -24,8 +24,7 @@ TransferLoop::TransferLoop(QString url, QString localPath, const std::atomic<boo
                            Reports reports)
     : m_url(std::move(url)), m_localPath(std::move(localPath)), m_stopFlag(stopFlag),
       m_reports(std::move(reports)), m_state(std::make_unique<State>())
-{
-}
+{}
 
 TransferLoop::~TransferLoop() = default;
 

@@ -12,7 +12,14 @@
 class TransferLoop
 {
 public:
-    enum class End { Completed, Stopped, CannotDelete, CannotCreate, NetworkError };
+    enum class End
+    {
+        Completed,
+        Stopped,
+        CannotDelete,
+        CannotCreate,
+        NetworkError
+    };
 
     struct Reports
     {

@@ -49,7 +49,8 @@ void fetchReleaseNotes(DescriptorTexts& texts, bool chinese)
 {
     QDir().mkpath(WorkFolder::path());
     const QString name = chinese ? texts.notesKey : QStringLiteral("notes_en.txt");
-    const QString url = ServerUrls::onHost(texts.host, QLatin1Char('/') + texts.dir + QLatin1Char('/') + name);
+    const QString url =
+        ServerUrls::onHost(texts.host, QLatin1Char('/') + texts.dir + QLatin1Char('/') + name);
     const QString local = WorkFolder::path() + (chinese ? QStringLiteral("/notes_cn.txt")
                                                         : QStringLiteral("/notes_en.txt"));
     QFile::remove(local);

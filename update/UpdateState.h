@@ -6,7 +6,13 @@
 #include <atomic>
 
 // Update status codes; the numbers cross the library boundary.
-enum UpdateStatus { US_NOT_OFFERED = 0, US_NET_ERROR = 1, US_UP_TO_DATE = 2, US_NEWER = 3 };
+enum UpdateStatus
+{
+    US_NOT_OFFERED = 0,
+    US_NET_ERROR = 1,
+    US_UP_TO_DATE = 2,
+    US_NEWER = 3
+};
 
 // The values read from the server's update descriptor.
 struct DescriptorTexts

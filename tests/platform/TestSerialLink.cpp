@@ -69,7 +69,8 @@ void TestSerialLink::writeReachesThePanel()
 {
     const unsigned char frame[] = {0x02, 'z', '1', 0x03, 'A', 'E'};
     QCOMPARE(m_link.write(frame, 6), 6);
-    QCOMPARE(m_pty->receive(6, kPromptMs), QByteArray("\x02z1\x03" "AE"));
+    QCOMPARE(m_pty->receive(6, kPromptMs), QByteArray("\x02z1\x03"
+                                                      "AE"));
 }
 
 void TestSerialLink::readReturnsOnceCountArrives()

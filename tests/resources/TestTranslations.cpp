@@ -107,8 +107,8 @@ void TestTranslations::catalogueCoversTheSources()
     QVERIFY(!inSources.isEmpty());
     for (const QString& catalogue : {kEnglish, kChinese}) {
         const QSet<QString> missing = inSources - keys(readCatalogue(catalogue));
-        QVERIFY2(missing.isEmpty(),
-                 qPrintable(catalogue + QStringLiteral(" lacks: ") + missing.values().join(QStringLiteral("; "))));
+        QVERIFY2(missing.isEmpty(), qPrintable(catalogue + QStringLiteral(" lacks: ") +
+                                               missing.values().join(QStringLiteral("; "))));
     }
 }
 
@@ -117,7 +117,8 @@ void TestTranslations::builtInCatalogueLoads()
     initTranslationResources();
     QTranslator english;
     QVERIFY(english.load(QStringLiteral(":/language/lang_en")));
-    QCOMPARE(english.translate("DownloadJob", "下载完成..."), QStringLiteral("Download complete..."));
+    QCOMPARE(english.translate("DownloadJob", "下载完成..."),
+             QStringLiteral("Download complete..."));
     QTranslator chinese;
     QVERIFY(chinese.load(QStringLiteral(":/language/lang_ch")));
 }

@@ -12,8 +12,7 @@ public:
 
     EmulatorProcess(const QString& portDir, const QString& workDir)
         : m_portDir(portDir), m_workDir(workDir)
-    {
-    }
+    {}
     ~EmulatorProcess() { stop(); }
 
     QString imagePath() const { return m_workDir + QStringLiteral("/saved.bin"); }

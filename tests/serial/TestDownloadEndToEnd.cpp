@@ -129,19 +129,21 @@ void TestDownloadEndToEnd::imageArrivesExactly()
     const int blocks = (size + 19) / 20;
     const QStringList writes = m_emulator->logLinesStartingWith(QStringLiteral("PRB"));
     QCOMPARE(writes.size(), blocks);
-    QCOMPARE(writes.last(), QStringLiteral("PRB %1 %2").arg((blocks - 1) * 20).arg(size - (blocks - 1) * 20));
+    QCOMPARE(writes.last(),
+             QStringLiteral("PRB %1 %2").arg((blocks - 1) * 20).arg(size - (blocks - 1) * 20));
     QCOMPARE(m_probe->inits, QVector<uint>{uint(size)});
     QCOMPARE(m_probe->progress.size(), blocks);
     QCOMPARE(m_probe->progress.last(), qMakePair(uint(size), uint(size)));
     if (size == 41)
         QCOMPARE(m_probe->progress, (QVector<QPair<uint, uint>>{{41, 20}, {41, 40}, {41, 41}}));
 
-    const QStringList expectedLog{QStringLiteral("DX-PANEL-9A"),
-                                  QString::fromUtf8("正在初始化[下载工程]任务..."),
-                                  QString::fromUtf8("硬件 | 标志:5A4B | 型号:2A95-10901 | 版本:0100-00256"),
-                                  QString::fromUtf8("正在下载工程..."),
-                                  QString::fromUtf8("数据保存完毕..."),
-                                  QString::fromUtf8("下载完成...")};
+    const QStringList expectedLog{
+        QStringLiteral("DX-PANEL-9A"),
+        QString::fromUtf8("正在初始化[下载工程]任务..."),
+        QString::fromUtf8("硬件 | 标志:5A4B | 型号:2A95-10901 | 版本:0100-00256"),
+        QString::fromUtf8("正在下载工程..."),
+        QString::fromUtf8("数据保存完毕..."),
+        QString::fromUtf8("下载完成...")};
     QCOMPARE(m_probe->logs, expectedLog);
     QCOMPARE(m_probe->logsIn(kBlue), QStringList{expectedLog.last()});
     QCOMPARE(m_probe->titles,
@@ -161,27 +163,27 @@ void TestDownloadEndToEnd::firmwarePaths_data()
     QTest::addColumn<bool>("updated");
 
     const QStringList none;
-    QTest::newRow("versions differ") << firmware(kFlag, kModel, 0x0101) << true << false << none
-                                     << uint(Ok) << true;
-    QTest::newRow("older file version") << firmware(kFlag, kModel, 0x00FF) << true << false
-                                        << none << uint(Ok) << true;
-    QTest::newRow("versions equal") << firmware(kFlag, kModel, kVersion) << true << false << none
-                                    << uint(Ok) << false;
-    QTest::newRow("versions equal, forced") << firmware(kFlag, kModel, kVersion) << true << true
-                                            << none << uint(Ok) << true;
+    QTest::newRow("versions differ")
+        << firmware(kFlag, kModel, 0x0101) << true << false << none << uint(Ok) << true;
+    QTest::newRow("older file version")
+        << firmware(kFlag, kModel, 0x00FF) << true << false << none << uint(Ok) << true;
+    QTest::newRow("versions equal")
+        << firmware(kFlag, kModel, kVersion) << true << false << none << uint(Ok) << false;
+    QTest::newRow("versions equal, forced")
+        << firmware(kFlag, kModel, kVersion) << true << true << none << uint(Ok) << true;
     QTest::newRow("other flag") << firmware(0x1111, kModel, 0x0101) << true << false << none
                                 << uint(Ok) << false;
     QTest::newRow("other model") << firmware(kFlag, 12345, 0x0101) << true << false << none
                                  << uint(Ok) << false;
-    QTest::newRow("other model, forced") << firmware(kFlag, 12345, 0x0101) << true << true << none
-                                         << uint(Ok) << true;
+    QTest::newRow("other model, forced")
+        << firmware(kFlag, 12345, 0x0101) << true << true << none << uint(Ok) << true;
     QTest::newRow("no file") << QByteArray() << false << true << none << uint(Ok) << false;
     QTest::newRow("empty file") << QByteArray() << true << true << none << uint(Ok) << false;
-    QTest::newRow("firmware of 41 bytes") << firmware(kFlag, kModel, 0x0200, 41) << true << false
-                                          << none << uint(Ok) << true;
-    QTest::newRow("verify rejected") << firmware(kFlag, kModel, 0x0101) << true << false
-                                     << QStringList{QStringLiteral("--reject-firmware")}
-                                     << uint(NoResponse) << false;
+    QTest::newRow("firmware of 41 bytes")
+        << firmware(kFlag, kModel, 0x0200, 41) << true << false << none << uint(Ok) << true;
+    QTest::newRow("verify rejected")
+        << firmware(kFlag, kModel, 0x0101) << true << false
+        << QStringList{QStringLiteral("--reject-firmware")} << uint(NoResponse) << false;
 }
 
 void TestDownloadEndToEnd::firmwarePaths()
@@ -227,21 +229,20 @@ void TestDownloadEndToEnd::faults_data()
 {
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QVector<uint>>("accepted"); // the results the fault may give
-    QTest::newRow("NAK on block 2") << QStringList{"--nak-block", "2"}
-                                    << QVector<uint>{NoResponse};
-    QTest::newRow("wrong sum on block 2") << QStringList{"--bad-sum-block", "2"}
-                                          << QVector<uint>{CheckFailed};
-    QTest::newRow("garbage on block 3") << QStringList{"--garbage-block", "3"}
-                                        << QVector<uint>{CheckFailed};
-    QTest::newRow("no answer to block 2") << QStringList{"--silent-block", "2"}
-                                          << QVector<uint>{NoResponse};
+    QTest::newRow("NAK on block 2") << QStringList{"--nak-block", "2"} << QVector<uint>{NoResponse};
+    QTest::newRow("wrong sum on block 2")
+        << QStringList{"--bad-sum-block", "2"} << QVector<uint>{CheckFailed};
+    QTest::newRow("garbage on block 3")
+        << QStringList{"--garbage-block", "3"} << QVector<uint>{CheckFailed};
+    QTest::newRow("no answer to block 2")
+        << QStringList{"--silent-block", "2"} << QVector<uint>{NoResponse};
     // Whether block 3 is written before or after the line drops decides
     // between "no answer" and "cannot send".
-    QTest::newRow("hang-up after 2 blocks") << QStringList{"--hangup-after", "2"}
-                                            << QVector<uint>{NoResponse, OpenFailed};
+    QTest::newRow("hang-up after 2 blocks")
+        << QStringList{"--hangup-after", "2"} << QVector<uint>{NoResponse, OpenFailed};
     QTest::newRow("no answer at all") << QStringList{"--silent"} << QVector<uint>{NoResponse};
-    QTest::newRow("garbage enquiry reply") << QStringList{"--garbage-enquiry"}
-                                           << QVector<uint>{CheckFailed};
+    QTest::newRow("garbage enquiry reply")
+        << QStringList{"--garbage-enquiry"} << QVector<uint>{CheckFailed};
     QTest::newRow("slow panel") << QStringList{"--delay", "30"} << QVector<uint>{Ok};
 }
 

@@ -25,9 +25,8 @@ QByteArray replyWith(const QByteArray& digits)
 {
     QByteArray frame = "\x02" + digits + "\x03";
     return frame +
-           PanelFrame::hexDigits(PanelFrame::frameSum(frame.constData(),
-                                                      frame.constData() + frame.size()),
-                                 2);
+           PanelFrame::hexDigits(
+               PanelFrame::frameSum(frame.constData(), frame.constData() + frame.size()), 2);
 }
 
 class ProbeCommand : public CSerialCommandBase
@@ -81,10 +80,10 @@ void TestPanelProtocol::constantFrames_data()
 {
     QTest::addColumn<QByteArray>("frame");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("hardware query") << PanelFrame::build('z', "1")
-                                    << QByteArray::fromHex("027A310341 45");
-    QTest::newRow("enter update mode") << PanelFrame::build('z', "2")
-                                       << QByteArray::fromHex("027A32034146");
+    QTest::newRow("hardware query")
+        << PanelFrame::build('z', "1") << QByteArray::fromHex("027A310341 45");
+    QTest::newRow("enter update mode")
+        << PanelFrame::build('z', "2") << QByteArray::fromHex("027A32034146");
     QTest::newRow("save project") << PanelFrame::build('~', QByteArray())
                                   << QByteArray::fromHex("027E033831");
     QTest::newRow("verify 0x4B37") << PanelFrame::build('z', "0" + PanelFrame::hexDigits(0x4B37, 4))
@@ -121,10 +120,10 @@ void TestPanelProtocol::parseReply_data()
     QTest::newRow("empty") << QByteArray() << false << QByteArray();
     QTest::newRow("two bytes") << QByteArray("\x02\x03") << false << QByteArray();
     QTest::newRow("empty frame") << replyWith("") << true << QByteArray();
-    QTest::newRow("hardware reply") << replyWith("5A4B2A950100") << true
-                                    << QByteArray::fromHex("5A4B2A950100");
-    QTest::newRow("lower-case digits") << replyWith("5a4b2a950100") << true
-                                       << QByteArray::fromHex("5A4B2A950100");
+    QTest::newRow("hardware reply")
+        << replyWith("5A4B2A950100") << true << QByteArray::fromHex("5A4B2A950100");
+    QTest::newRow("lower-case digits")
+        << replyWith("5a4b2a950100") << true << QByteArray::fromHex("5A4B2A950100");
     QByteArray wrongSum = replyWith("5A4B2A950100");
     wrongSum[wrongSum.size() - 1] = wrongSum.at(wrongSum.size() - 1) == '0' ? '1' : '0';
     QTest::newRow("wrong sum, 16 bytes") << wrongSum << false << QByteArray();
@@ -153,8 +152,8 @@ void TestPanelProtocol::ackCommands_data()
     QTest::addColumn<uint>("result");
     QTest::addColumn<int>("writes");
     QTest::newRow("ACK") << QByteArrayList{ack()} << uint(Ok) << 1;
-    QTest::newRow("NAK four times") << QByteArrayList{nak(), nak(), nak(), nak()}
-                                    << uint(NoResponse) << 4;
+    QTest::newRow("NAK four times")
+        << QByteArrayList{nak(), nak(), nak(), nak()} << uint(NoResponse) << 4;
     QTest::newRow("silence") << QByteArrayList{} << uint(NoResponse) << 4;
     QTest::newRow("other byte") << QByteArrayList{"x", "x", "x", "x"} << uint(CheckFailed) << 4;
     QTest::newRow("frame where one byte is read")
@@ -236,13 +235,13 @@ void TestPanelProtocol::hardwareQuery_data()
     QTest::addColumn<uint>("result");
     QTest::addColumn<int>("model");
     QTest::addColumn<QString>("logLine");
-    QTest::newRow("model 258")
-        << QByteArrayList{replyWith("5A4B01020003")} << uint(Ok) << 258
-        << QString::fromUtf8("硬件 | 标志:5A4B | 型号:0102-00258 | 版本:0003-00003");
-    QTest::newRow("empty payload") << QByteArrayList{replyWith("")} << uint(Timeout) << 0
-                                   << QString();
-    QTest::newRow("short payload") << QByteArrayList{replyWith("5A4B01")} << uint(CheckFailed)
-                                   << 0 << QString();
+    QTest::newRow("model 258") << QByteArrayList{replyWith("5A4B01020003")} << uint(Ok) << 258
+                               << QString::fromUtf8(
+                                      "硬件 | 标志:5A4B | 型号:0102-00258 | 版本:0003-00003");
+    QTest::newRow("empty payload")
+        << QByteArrayList{replyWith("")} << uint(Timeout) << 0 << QString();
+    QTest::newRow("short payload")
+        << QByteArrayList{replyWith("5A4B01")} << uint(CheckFailed) << 0 << QString();
     QTest::newRow("silence") << QByteArrayList{} << uint(NoResponse) << 0 << QString();
 }
 

@@ -335,8 +335,9 @@ void TestSegmoCli::downloadToTheEmulator()
                             QStringLiteral("--firm-dir"), path(QStringLiteral("no-firmware"))});
     QCOMPARE(result.exitCode, 0);
     QVERIFY(result.err.contains(QLatin1String("progress 397/397 bytes")));
-    QVERIFY(result.err.contains(QRegularExpression(QStringLiteral("^\\[\\d\\d:\\d\\d:\\d\\d\\.\\d{3}\\] "),
-                                                   QRegularExpression::MultilineOption)));
+    QVERIFY(result.err.contains(
+        QRegularExpression(QStringLiteral("^\\[\\d\\d:\\d\\d:\\d\\d\\.\\d{3}\\] "),
+                           QRegularExpression::MultilineOption)));
     QCOMPARE(run({QStringLiteral("compile"), kExamples + QStringLiteral("/demo.kavio"),
                   QStringLiteral("-o"), QStringLiteral("expected.hex")})
                  .exitCode,
@@ -355,8 +356,8 @@ void TestSegmoCli::downloadRefuses_data()
     const QString demo = kExamples + QStringLiteral("/demo.kavio");
     QTest::newRow("no port") << QStringList{demo} << 10 << "--port";
     QTest::newRow("bad port name") << QStringList{demo, "--port", "ttyS0"} << 10 << "--port";
-    QTest::newRow("missing project") << QStringList{"missing.kavio", "--port", "COM9"} << 11
-                                     << "load result 1";
+    QTest::newRow("missing project")
+        << QStringList{"missing.kavio", "--port", "COM9"} << 11 << "load result 1";
     QTest::newRow("no panel") << QStringList{demo, "--port", "COM9"} << 1
                               << "Cannot open serial port COM9";
 }

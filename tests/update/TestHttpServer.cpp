@@ -43,8 +43,8 @@ private:
     {
         const bool found = m_route.status != 404;
         QByteArray header = "HTTP/1.1 " + QByteArray::number(m_route.status) +
-                            (found ? " OK" : " Not Found") + "\r\nContent-Length: " +
-                            QByteArray::number(m_route.body.size()) +
+                            (found ? " OK" : " Not Found") +
+                            "\r\nContent-Length: " + QByteArray::number(m_route.body.size()) +
                             "\r\nConnection: close\r\n\r\n";
         m_socket->write(header);
         if (m_head || !found) {
@@ -63,8 +63,7 @@ private:
             if (m_route.dropAfter >= 0) {
                 m_socket->flush(); // what was promised so far goes out, then the line drops
                 m_socket->abort();
-            }
-            else
+            } else
                 m_socket->disconnectFromHost();
             return;
         }

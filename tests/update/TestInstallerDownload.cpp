@@ -65,7 +65,8 @@ void TestInstallerDownload::serve(const QByteArray& extraDescriptorLines)
 {
     m_server.setBody(QStringLiteral("/Kavio/config.txt"),
                      "[update]\nurl=download.example\ndir=pkg\nfile=setup.exe\nver=3.0.1000.179\n"
-                     "ver2=3.0.179\ntitle=Update\ntype=1\n" + extraDescriptorLines);
+                     "ver2=3.0.179\ntitle=Update\ntype=1\n" +
+                         extraDescriptorLines);
 }
 
 HostRun TestInstallerDownload::runHost()
@@ -85,7 +86,8 @@ HostRun TestInstallerDownload::runHost()
         return run;
     }
     run.exitCode = host.exitCode();
-    run.lines = QString::fromLocal8Bit(host.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    run.lines = QString::fromLocal8Bit(host.readAllStandardOutput())
+                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     run.errors = QString::fromLocal8Bit(host.readAllStandardError());
     return run;
 }
@@ -102,8 +104,11 @@ void TestInstallerDownload::installerStartsAndEndsTheHost()
     QFETCH(bool, withChecksum);
     const QByteArray body = installer();
     m_server.setBody(QStringLiteral("/pkg/setup.exe"), body);
-    serve(withChecksum ? "sha256=" + QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex().toUpper() + "\n"
-                       : QByteArray());
+    serve(withChecksum
+              ? "sha256=" +
+                    QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex().toUpper() +
+                    "\n"
+              : QByteArray());
     const HostRun run = runHost();
     QVERIFY2(run.lines.contains(QStringLiteral("HOST ENDED 0")), qPrintable(run.lines.join('\n')));
     QVERIFY2(run.exitCode == 0, qPrintable(run.errors.right(3000)));
@@ -121,9 +126,10 @@ void TestInstallerDownload::wrongChecksumIsRefused()
     const HostRun run = runHost();
     // The host ended itself: the library did not end it.
     QVERIFY2(run.exitCode == 7, qPrintable(run.errors.right(3000)));
-    QVERIFY2(std::any_of(run.lines.begin(), run.lines.end(),
-                         [](const QString& line) { return line.startsWith(QLatin1String("MESSAGE ")); }),
-             qPrintable(run.lines.join('\n')));
+    QVERIFY2(
+        std::any_of(run.lines.begin(), run.lines.end(),
+                    [](const QString& line) { return line.startsWith(QLatin1String("MESSAGE ")); }),
+        qPrintable(run.lines.join('\n')));
     QVERIFY(!QFileInfo::exists(hostFolder() + QStringLiteral("/ZtSetupTemp.exe")));
     QTest::qWait(200);
     QVERIFY(!QFileInfo::exists(hostFolder() + QStringLiteral("/installer-ran")));

@@ -382,7 +382,11 @@ void TestZtVersion::networkFailureKeepsTheHost()
         const QStringList ours{QStringLiteral(" -"), QString::fromUtf8("正在连接服务器..."),
                                QString::fromUtf8("开始下载...")};
         const bool ended = QTest::qWaitFor(
-            [&] { return !ours.contains(label->text()) && !label->text().startsWith(QString::fromUtf8("文件大小")) && start->isEnabled(); },
+            [&] {
+                return !ours.contains(label->text()) &&
+                       !label->text().startsWith(QString::fromUtf8("文件大小")) &&
+                       start->isEnabled();
+            },
             20000);
         status = ended ? label->text() : QStringLiteral("timed out: ") + label->text();
         startEnabledAgain = start->isEnabled();

@@ -5,11 +5,11 @@
 // What the emulated panel is and which faults it plays.
 struct EmulatorOptions
 {
-    QString portDir;        // where the COM<n> link is made
+    QString portDir; // where the COM<n> link is made
     int comNumber = 9;
-    QString imageOut;       // the saved project image
-    QString firmwareOut;    // the firmware received in update mode
-    QString logPath;        // one line per frame seen
+    QString imageOut;    // the saved project image
+    QString firmwareOut; // the firmware received in update mode
+    QString logPath;     // one line per frame seen
     quint16 flag = 0x5A4B;
     quint16 model = 10901;
     quint16 version = 0x0100;

@@ -252,8 +252,8 @@ void PanelEmulator::handleVerify(const QByteArray& fields, const QByteArray& fra
     const bool matches = ok && m_updateMode && !m_options.rejectFirmware &&
                          m_firmware.size() >= 6 && crc16Modbus(m_firmware) == crc;
     logLine(QStringLiteral("VFY %1 %2")
-                .arg(QString::fromLatin1(hexDigits(crc, 4)), matches ? QStringLiteral("ok")
-                                                                     : QStringLiteral("bad")));
+                .arg(QString::fromLatin1(hexDigits(crc, 4)),
+                     matches ? QStringLiteral("ok") : QStringLiteral("bad")));
     if (!matches) {
         reply(QByteArray(1, NAK), frame.size());
         return;

@@ -47,9 +47,9 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Plays a panel on a pseudo-terminal linked as COM<n> in the port folder.\n"
-        "Prints \"ready <device>\" when it listens; ends on SIGTERM or SIGINT."));
+    parser.setApplicationDescription(
+        QStringLiteral("Plays a panel on a pseudo-terminal linked as COM<n> in the port folder.\n"
+                       "Prints \"ready <device>\" when it listens; ends on SIGTERM or SIGINT."));
     parser.addHelpOption();
     parser.addOptions({
         option("port-dir", "Folder for the COM<n> link (default: the Segmo port folder).", "DIR"),

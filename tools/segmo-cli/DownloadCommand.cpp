@@ -16,13 +16,18 @@ namespace {
 const QString kCommand = QStringLiteral("download");
 
 // Exit codes past the serial results 0..7.
-enum DownloadExit { BadDownloadArguments = 10, ProjectNotLoaded = 11, ImageNotAccepted = 12,
-                    NoTransport = 13 };
+enum DownloadExit
+{
+    BadDownloadArguments = 10,
+    ProjectNotLoaded = 11,
+    ImageNotAccepted = 12,
+    NoTransport = 13
+};
 
 void printLine(const QString& text)
 {
-    Cli::note(QStringLiteral("[%1] %2")
-                  .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz")), text));
+    Cli::note(QStringLiteral("[%1] %2").arg(
+        QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz")), text));
 }
 
 // Prints a progress line at every tenth of the transfer and at its end.
@@ -75,9 +80,10 @@ int parseRequest(const QStringList& arguments, DownloadRequest& request)
                       QStringLiteral("COMn")});
     parser.addOption({QStringLiteral("force"),
                       QStringLiteral("Update the firmware even when the versions agree.")});
-    parser.addOption({QStringLiteral("firm-dir"),
-                      QStringLiteral("Folder of the firmware files (default: Firm beside the program)."),
-                      QStringLiteral("DIR")});
+    parser.addOption(
+        {QStringLiteral("firm-dir"),
+         QStringLiteral("Folder of the firmware files (default: Firm beside the program)."),
+         QStringLiteral("DIR")});
     if (const int exit = Cli::parse(parser, kCommand, arguments); exit != Cli::kContinue)
         return exit == Cli::Success ? int(Cli::Success) : int(BadDownloadArguments);
     if (!Cli::requirePositional(parser, 1, kCommand))

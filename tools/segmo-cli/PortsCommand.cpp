@@ -25,11 +25,11 @@ int runPortsCommand(const QStringList& arguments)
     if (ports.isEmpty())
         Cli::note(QStringLiteral("no serial ports"));
     for (const SystemPort& port : ports) {
-        const QString line = QStringLiteral("%1\t%2\t%3%4")
-                                 .arg(port.name, port.device,
-                                      port.busy ? QStringLiteral("busy") : QStringLiteral("free"),
-                                      port.number == cable ? QStringLiteral("\tdownload cable")
-                                                           : QString());
+        const QString line =
+            QStringLiteral("%1\t%2\t%3%4")
+                .arg(port.name, port.device,
+                     port.busy ? QStringLiteral("busy") : QStringLiteral("free"),
+                     port.number == cable ? QStringLiteral("\tdownload cable") : QString());
         std::printf("%s\n", qPrintable(line));
     }
     return Cli::Success;

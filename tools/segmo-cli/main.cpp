@@ -1,7 +1,6 @@
+#include "resources/TranslationResources.h"
 #include "tools/segmo-cli/CliSupport.h"
 #include "tools/segmo-cli/Commands.h"
-
-#include "resources/TranslationResources.h"
 
 #include <QCoreApplication>
 #include <QTranslator>

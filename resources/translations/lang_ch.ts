@@ -87,6 +87,616 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>参数区</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>参数显示:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>备注：最大长度2个字符,仅允许数字0-9或字母(A,B,C,D,E,F,H,L,P,U)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>备注：仅允许数字0-9或字母(A,B,C,D,E,F,H,L,P,U)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>画面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>画面描述:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>显示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>总位数:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>小数位:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数制</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>是否有符号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>是否先导0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>寄存器</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>站号:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>类型:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>地址:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>个数:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>高级</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>加密</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上下限</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入下限:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入上限:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>页面指示灯及快捷键</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T 灯:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未启用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T1灯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T2灯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T3灯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T4灯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T5灯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T6灯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T7灯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T8灯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T9灯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T10灯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>闪烁</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F 灯:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F1灯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F2灯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F3灯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F4灯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F5灯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F6灯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F7灯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F8灯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F9灯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F10灯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>按键:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F1键</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F2键</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F3键</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F4键</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F5键</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F6键</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F7键</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F8键</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F9键</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F10键</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>触发</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>标准工具栏</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>工程</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>加载通讯库失败，请检查文件是否存在: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>加载厂家列表失败，请检查文件是否存在: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>加载型号列表失败，请检查文件是否存在: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>行:%1  列:%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;https://segmo.invalid/&quot;&gt;Segmo 主页&lt;/a&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未打开工程</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>是否保存当前工程？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开工程</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[100] 打开工程失败：请检查文件是否被占用！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[101] 打开工程失败：无效的文件格式！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>另存工程</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存工程失败，请检查文件是否被占用！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最后一个画面不允许删除！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新建工程</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新建</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存工程</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>另存为...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>另存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭工程</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>添加画面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>添加页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>复制画面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>复制页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>删除页面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>删除页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上移一层</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下移一层</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上移至顶层</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>顶层</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下移至底层</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>底层</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下载工程</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下载</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上载工程</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上载</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>制作批量</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>批量</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>更新固件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>固件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>单排仿真</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>单仿真</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>双排仿真</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>双仿真</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>串口设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>串口</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选择机型</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>机型</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>参数设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>参数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>动态数字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数字串</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>驱动安装</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I/O检修说明</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>软件下载中心</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LED显示PLC E0错误</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LED显示EE xxxx错误</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>帮助文档</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>软件升级</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>官方网站</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关于我们</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>产品介绍</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>工具包</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>常见错误</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PageEditor</name>
+    <message>
+        <source>[参数]最大长度2个字符,仅允许数字0-9或字母(A,B,C,D,E,F,H,L,P,U)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>参数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T灯地址未启用,请在菜单[设置/参数设置/状态控制]栏中勾选[使用T灯地址]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当前[参数设置/状态控制]中[使用T灯地址]范围: %1 - %2, 其中%3为时钟点</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F灯地址未启用,请在菜单[设置/参数设置/状态控制]栏中勾选[使用按键灯地址]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当前[参数设置/状态控制]中[使用按键灯地址]范围: %1 - %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>按键地址未启用,请在菜单[设置/参数设置/状态控制]栏中勾选[使用按键地址]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当前[参数设置/状态控制]中[使用按键地址]范围: %1 - %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当前序号 T%1 已经被 %2:%3 使用,是否继续操作？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当前序号 K%1 已经被 %2:%3 使用,是否继续操作？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当前序号 按键%1 已经被 %2 使用,是否继续操作？</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PanelProtocol</name>
     <message>
         <source>硬件 | 标志:%1 | 型号:%2 | 版本:%3</source>

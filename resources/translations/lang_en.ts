@@ -86,6 +86,616 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>参数区</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>参数显示:</source>
+        <translation>Parameter:</translation>
+    </message>
+    <message>
+        <source>备注：最大长度2个字符,仅允许数字0-9或字母(A,B,C,D,E,F,H,L,P,U)</source>
+        <translation>Note: at most 2 characters, only digits 0-9 or the letters (A,B,C,D,E,F,H,L,P,U)</translation>
+    </message>
+    <message>
+        <source>备注：仅允许数字0-9或字母(A,B,C,D,E,F,H,L,P,U)</source>
+        <translation>Note: only digits 0-9 or the letters (A,B,C,D,E,F,H,L,P,U)</translation>
+    </message>
+    <message>
+        <source>画面</source>
+        <translation>Frame</translation>
+    </message>
+    <message>
+        <source>画面描述:</source>
+        <translation>Description:</translation>
+    </message>
+    <message>
+        <source>显示</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>总位数:</source>
+        <translation>Total digits:</translation>
+    </message>
+    <message>
+        <source>小数位:</source>
+        <translation>Decimals:</translation>
+    </message>
+    <message>
+        <source>数制</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>是否有符号</source>
+        <translation>Signed</translation>
+    </message>
+    <message>
+        <source>是否先导0</source>
+        <translation>Leading zeros</translation>
+    </message>
+    <message>
+        <source>寄存器</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>站号:</source>
+        <translation>Station:</translation>
+    </message>
+    <message>
+        <source>类型:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>地址:</source>
+        <translation>Address:</translation>
+    </message>
+    <message>
+        <source>个数:</source>
+        <translation>Count:</translation>
+    </message>
+    <message>
+        <source>高级</source>
+        <translation>Advanced</translation>
+    </message>
+    <message>
+        <source>设定</source>
+        <translation>Settable</translation>
+    </message>
+    <message>
+        <source>加密</source>
+        <translation>Encrypted</translation>
+    </message>
+    <message>
+        <source>上下限</source>
+        <translation>Limits</translation>
+    </message>
+    <message>
+        <source>输入下限:</source>
+        <translation>Input minimum:</translation>
+    </message>
+    <message>
+        <source>输入上限:</source>
+        <translation>Input maximum:</translation>
+    </message>
+    <message>
+        <source>页面指示灯及快捷键</source>
+        <translation>Frame lamps and keys</translation>
+    </message>
+    <message>
+        <source>T 灯:</source>
+        <translation>T lamp:</translation>
+    </message>
+    <message>
+        <source>未启用</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>T1灯</source>
+        <translation>T1 lamp</translation>
+    </message>
+    <message>
+        <source>T2灯</source>
+        <translation>T2 lamp</translation>
+    </message>
+    <message>
+        <source>T3灯</source>
+        <translation>T3 lamp</translation>
+    </message>
+    <message>
+        <source>T4灯</source>
+        <translation>T4 lamp</translation>
+    </message>
+    <message>
+        <source>T5灯</source>
+        <translation>T5 lamp</translation>
+    </message>
+    <message>
+        <source>T6灯</source>
+        <translation>T6 lamp</translation>
+    </message>
+    <message>
+        <source>T7灯</source>
+        <translation>T7 lamp</translation>
+    </message>
+    <message>
+        <source>T8灯</source>
+        <translation>T8 lamp</translation>
+    </message>
+    <message>
+        <source>T9灯</source>
+        <translation>T9 lamp</translation>
+    </message>
+    <message>
+        <source>T10灯</source>
+        <translation>T10 lamp</translation>
+    </message>
+    <message>
+        <source>闪烁</source>
+        <translation>Flicker</translation>
+    </message>
+    <message>
+        <source>F 灯:</source>
+        <translation>F lamp:</translation>
+    </message>
+    <message>
+        <source>F1灯</source>
+        <translation>F1 lamp</translation>
+    </message>
+    <message>
+        <source>F2灯</source>
+        <translation>F2 lamp</translation>
+    </message>
+    <message>
+        <source>F3灯</source>
+        <translation>F3 lamp</translation>
+    </message>
+    <message>
+        <source>F4灯</source>
+        <translation>F4 lamp</translation>
+    </message>
+    <message>
+        <source>F5灯</source>
+        <translation>F5 lamp</translation>
+    </message>
+    <message>
+        <source>F6灯</source>
+        <translation>F6 lamp</translation>
+    </message>
+    <message>
+        <source>F7灯</source>
+        <translation>F7 lamp</translation>
+    </message>
+    <message>
+        <source>F8灯</source>
+        <translation>F8 lamp</translation>
+    </message>
+    <message>
+        <source>F9灯</source>
+        <translation>F9 lamp</translation>
+    </message>
+    <message>
+        <source>F10灯</source>
+        <translation>F10 lamp</translation>
+    </message>
+    <message>
+        <source>按键:</source>
+        <translation>Key:</translation>
+    </message>
+    <message>
+        <source>F1键</source>
+        <translation>F1 key</translation>
+    </message>
+    <message>
+        <source>F2键</source>
+        <translation>F2 key</translation>
+    </message>
+    <message>
+        <source>F3键</source>
+        <translation>F3 key</translation>
+    </message>
+    <message>
+        <source>F4键</source>
+        <translation>F4 key</translation>
+    </message>
+    <message>
+        <source>F5键</source>
+        <translation>F5 key</translation>
+    </message>
+    <message>
+        <source>F6键</source>
+        <translation>F6 key</translation>
+    </message>
+    <message>
+        <source>F7键</source>
+        <translation>F7 key</translation>
+    </message>
+    <message>
+        <source>F8键</source>
+        <translation>F8 key</translation>
+    </message>
+    <message>
+        <source>F9键</source>
+        <translation>F9 key</translation>
+    </message>
+    <message>
+        <source>F10键</source>
+        <translation>F10 key</translation>
+    </message>
+    <message>
+        <source>触发</source>
+        <translation>Trigger</translation>
+    </message>
+    <message>
+        <source>标准工具栏</source>
+        <translation>Standard Toolbar</translation>
+    </message>
+    <message>
+        <source>工程</source>
+        <translation>Project</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Tips</translation>
+    </message>
+    <message>
+        <source>加载通讯库失败，请检查文件是否存在: %1</source>
+        <translation>Failed to load the communication library. Please check whether the file exists:%1</translation>
+    </message>
+    <message>
+        <source>加载厂家列表失败，请检查文件是否存在: %1</source>
+        <translation>Failed to load the manufacturer list. Please check whether the file exists:%1</translation>
+    </message>
+    <message>
+        <source>加载型号列表失败，请检查文件是否存在: %1</source>
+        <translation>Failed to load the model list, please check whether the file exists:%1</translation>
+    </message>
+    <message>
+        <source>行:%1  列:%2</source>
+        <translation>Row:%1 Column:%2</translation>
+    </message>
+    <message>
+        <source>&lt;a href="https://segmo.invalid/"&gt;Segmo 主页&lt;/a&gt;</source>
+        <translation>&lt;a href="https://segmo.invalid/"&gt;Segmo home page&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>未打开工程</source>
+        <translation>Project not opened</translation>
+    </message>
+    <message>
+        <source>未保存</source>
+        <translation>Not Saved</translation>
+    </message>
+    <message>
+        <source>是否保存当前工程？</source>
+        <translation>Do you want to save the current project?</translation>
+    </message>
+    <message>
+        <source>打开工程</source>
+        <translation>Open Project</translation>
+    </message>
+    <message>
+        <source>[100] 打开工程失败：请检查文件是否被占用！</source>
+        <translation>[100] Failed to open project: Please check if the file is occupied!</translation>
+    </message>
+    <message>
+        <source>[101] 打开工程失败：无效的文件格式！</source>
+        <translation>[101] Failed to open project: Invalid file format!</translation>
+    </message>
+    <message>
+        <source>另存工程</source>
+        <translation>Save Project As</translation>
+    </message>
+    <message>
+        <source>保存工程失败，请检查文件是否被占用！</source>
+        <translation>Failed to save the project, please check whether the file is occupied!</translation>
+    </message>
+    <message>
+        <source>最后一个画面不允许删除！</source>
+        <translation>The last frame cannot be deleted!</translation>
+    </message>
+    <message>
+        <source>新建工程</source>
+        <translation>New Project</translation>
+    </message>
+    <message>
+        <source>新建</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>保存工程</source>
+        <translation>Save Project</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>另存为...</source>
+        <translation>SaveAs...</translation>
+    </message>
+    <message>
+        <source>另存</source>
+        <translation>SaveAs</translation>
+    </message>
+    <message>
+        <source>关闭工程</source>
+        <translation>Close Project</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>添加画面</source>
+        <translation>Add Frame</translation>
+    </message>
+    <message>
+        <source>添加页</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>复制画面</source>
+        <translation>Copy frame</translation>
+    </message>
+    <message>
+        <source>复制页</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>删除页面</source>
+        <translation>Delete Frame</translation>
+    </message>
+    <message>
+        <source>删除页</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>上移一层</source>
+        <translation>Move Up</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>下移一层</source>
+        <translation>Move Down</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>上移至顶层</source>
+        <translation>Move Top</translation>
+    </message>
+    <message>
+        <source>顶层</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>下移至底层</source>
+        <translation>Move Bottom</translation>
+    </message>
+    <message>
+        <source>底层</source>
+        <translation>Bottom</translation>
+    </message>
+    <message>
+        <source>下载工程</source>
+        <translation>Download Project</translation>
+    </message>
+    <message>
+        <source>下载</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>上载工程</source>
+        <translation>Upload</translation>
+    </message>
+    <message>
+        <source>上载</source>
+        <translation>Upload</translation>
+    </message>
+    <message>
+        <source>制作批量</source>
+        <translation>Make Batch</translation>
+    </message>
+    <message>
+        <source>批量</source>
+        <translation>Batch</translation>
+    </message>
+    <message>
+        <source>更新固件</source>
+        <translation>Update Firmware</translation>
+    </message>
+    <message>
+        <source>固件</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>单排仿真</source>
+        <translation>Single-row Simulator</translation>
+    </message>
+    <message>
+        <source>单仿真</source>
+        <translation>Single Sim</translation>
+    </message>
+    <message>
+        <source>双排仿真</source>
+        <translation>Double-row Simulator</translation>
+    </message>
+    <message>
+        <source>双仿真</source>
+        <translation>Double Sim</translation>
+    </message>
+    <message>
+        <source>串口设置</source>
+        <translation>Serial</translation>
+    </message>
+    <message>
+        <source>串口</source>
+        <translation>Serial</translation>
+    </message>
+    <message>
+        <source>选择机型</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>机型</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>参数设置</source>
+        <translation>System Setting</translation>
+    </message>
+    <message>
+        <source>参数</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>动态数字</source>
+        <translation>Dynamic</translation>
+    </message>
+    <message>
+        <source>数字串</source>
+        <translation>Digital string</translation>
+    </message>
+    <message>
+        <source>驱动安装</source>
+        <translation>Install Driver</translation>
+    </message>
+    <message>
+        <source>I/O检修说明</source>
+        <translation>I/O Maintenance Guide</translation>
+    </message>
+    <message>
+        <source>软件下载中心</source>
+        <translation>Software Download Center</translation>
+    </message>
+    <message>
+        <source>LED显示PLC E0错误</source>
+        <translation>LED shows PLC E0 error</translation>
+    </message>
+    <message>
+        <source>LED显示EE xxxx错误</source>
+        <translation>LED shows EE xxxx error</translation>
+    </message>
+    <message>
+        <source>帮助文档</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>软件升级</source>
+        <translation>Software Update</translation>
+    </message>
+    <message>
+        <source>官方网站</source>
+        <translation>Website</translation>
+    </message>
+    <message>
+        <source>关于我们</source>
+        <translation>About Us</translation>
+    </message>
+    <message>
+        <source>产品介绍</source>
+        <translation>Products</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Setting</translation>
+    </message>
+    <message>
+        <source>工具包</source>
+        <translation>ToolBox</translation>
+    </message>
+    <message>
+        <source>常见错误</source>
+        <translation>Common Problem</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>SaveAs</translation>
+    </message>
+</context>
+<context>
+    <name>PageEditor</name>
+    <message>
+        <source>[参数]最大长度2个字符,仅允许数字0-9或字母(A,B,C,D,E,F,H,L,P,U)</source>
+        <translation>[Parameter] at most 2 characters, only digits 0-9 or the letters (A,B,C,D,E,F,H,L,P,U)</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>参数</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Remarks</translation>
+    </message>
+    <message>
+        <source>T灯地址未启用,请在菜单[设置/参数设置/状态控制]栏中勾选[使用T灯地址]</source>
+        <translation>The T lamp address is not in use; tick [Use T lamp address] under [Setting/System Setting/Status control]</translation>
+    </message>
+    <message>
+        <source>当前[参数设置/状态控制]中[使用T灯地址]范围: %1 - %2, 其中%3为时钟点</source>
+        <translation>[Use T lamp address] under [System Setting/Status control] covers %1 - %2; %3 is the clock point</translation>
+    </message>
+    <message>
+        <source>F灯地址未启用,请在菜单[设置/参数设置/状态控制]栏中勾选[使用按键灯地址]</source>
+        <translation>The F lamp address is not in use; tick [Use key lamp address] under [Setting/System Setting/Status control]</translation>
+    </message>
+    <message>
+        <source>当前[参数设置/状态控制]中[使用按键灯地址]范围: %1 - %2</source>
+        <translation>[Use key lamp address] under [System Setting/Status control] covers %1 - %2</translation>
+    </message>
+    <message>
+        <source>按键地址未启用,请在菜单[设置/参数设置/状态控制]栏中勾选[使用按键地址]</source>
+        <translation>The key address is not in use; tick [Use key address] under [Setting/System Setting/Status control]</translation>
+    </message>
+    <message>
+        <source>当前[参数设置/状态控制]中[使用按键地址]范围: %1 - %2</source>
+        <translation>[Use key address] under [System Setting/Status control] covers %1 - %2</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Tips</translation>
+    </message>
+    <message>
+        <source>当前序号 T%1 已经被 %2:%3 使用,是否继续操作？</source>
+        <translation>T%1 is used by %2:%3 already. Continue?</translation>
+    </message>
+    <message>
+        <source>当前序号 K%1 已经被 %2:%3 使用,是否继续操作？</source>
+        <translation>K%1 is used by %2:%3 already. Continue?</translation>
+    </message>
+    <message>
+        <source>当前序号 按键%1 已经被 %2 使用,是否继续操作？</source>
+        <translation>Key %1 is used by %2 already. Continue?</translation>
+    </message>
+</context>
+<context>
     <name>PanelProtocol</name>
     <message>
         <source>硬件 | 标志:%1 | 型号:%2 | 版本:%3</source>

@@ -1,0 +1,108 @@
+#include "app/UserPrompt.h"
+
+#include <QFileDialog>
+#include <QQueue>
+
+namespace UserPrompt {
+
+namespace {
+
+struct Script
+{
+    QQueue<QMessageBox::StandardButton> answers;
+    QQueue<QString> fileNames;
+    QStringList messages;
+    bool unattended = false;
+};
+
+Script& script()
+{
+    static Script instance; // GUI thread only
+    return instance;
+}
+
+QMessageBox::StandardButton show(QMessageBox::Icon icon, QWidget* parent, const QString& title,
+                                 const QString& text, QMessageBox::StandardButtons buttons)
+{
+    Script& s = script();
+    s.messages.append(text);
+    if (!s.answers.isEmpty())
+        return s.answers.dequeue();
+    if (s.unattended) {
+        for (QMessageBox::StandardButton safe : {QMessageBox::Ok, QMessageBox::No, QMessageBox::Cancel}) {
+            if (buttons & safe)
+                return safe;
+        }
+        return QMessageBox::NoButton;
+    }
+    QMessageBox box(icon, title, text, buttons, parent);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+QString fileName(const std::function<QString()>& ask)
+{
+    Script& s = script();
+    if (!s.fileNames.isEmpty())
+        return s.fileNames.dequeue();
+    return s.unattended ? QString() : ask();
+}
+
+} // namespace
+
+QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text,
+                                     QMessageBox::StandardButtons buttons)
+{
+    return show(QMessageBox::Question, parent, title, text, buttons);
+}
+
+void information(QWidget* parent, const QString& title, const QString& text)
+{
+    show(QMessageBox::Information, parent, title, text, QMessageBox::Ok);
+}
+
+void warning(QWidget* parent, const QString& title, const QString& text)
+{
+    show(QMessageBox::Warning, parent, title, text, QMessageBox::Ok);
+}
+
+QString openFileName(QWidget* parent, const QString& title, const QString& dir,
+                     const QString& filter)
+{
+    return fileName([&] { return QFileDialog::getOpenFileName(parent, title, dir, filter); });
+}
+
+QString saveFileName(QWidget* parent, const QString& title, const QString& dir,
+                     const QString& filter)
+{
+    return fileName([&] {
+        return QFileDialog::getSaveFileName(parent, title, dir, filter, nullptr,
+                                            QFileDialog::DontUseNativeDialog);
+    });
+}
+
+void queueAnswer(QMessageBox::StandardButton answer)
+{
+    script().answers.enqueue(answer);
+}
+
+void setUnattended(bool unattended)
+{
+    script().unattended = unattended;
+}
+
+void queueFileName(const QString& path)
+{
+    script().fileNames.enqueue(path);
+}
+
+QStringList messages()
+{
+    return script().messages;
+}
+
+void clear()
+{
+    script() = Script();
+}
+
+} // namespace UserPrompt

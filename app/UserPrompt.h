@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QStringList>
+
+// Every message box and file dialog of Segmo goes through here, so that a
+// test can answer them: queued answers are taken instead of showing the box,
+// and the texts that would have been shown are recorded.
+namespace UserPrompt {
+
+QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text,
+                                     QMessageBox::StandardButtons buttons);
+void information(QWidget* parent, const QString& title, const QString& text);
+void warning(QWidget* parent, const QString& title, const QString& text);
+
+QString openFileName(QWidget* parent, const QString& title, const QString& dir,
+                     const QString& filter);
+// The framework's own save dialog (not the native one).
+QString saveFileName(QWidget* parent, const QString& title, const QString& dir,
+                     const QString& filter);
+
+// For tests: answers given in order to the next boxes and file dialogs; a
+// box without a queued answer is shown as usual, unless unattended is set:
+// then it answers Ok, No or Cancel at once and a file dialog answers "".
+void queueAnswer(QMessageBox::StandardButton answer);
+void setUnattended(bool unattended);
+void queueFileName(const QString& path);
+// The texts of the boxes answered from the queue or shown, oldest first.
+QStringList messages();
+void clear();
+
+} // namespace UserPrompt

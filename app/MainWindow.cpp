@@ -49,8 +49,16 @@ public:
 
 } // namespace
 
+// The window's pictures live in this library; Q_INIT_RESOURCE must stand
+// outside any namespace.
+static void initWindowResources()
+{
+    Q_INIT_RESOURCE(segmo);
+}
+
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWindow)
 {
+    initWindowResources();
     MainWindowActions::createActions(this);
     ui->setupUi(this);
     MainWindowActions::buildMenus(this, ui->baseToolbar);
@@ -243,7 +251,7 @@ void MainWindow::on_action_file_new_triggered()
     m_editor->setFilling(true);
     m_project->addPage();
     m_editor->setCurrent(0, 0);
-    m_editor->rebuildPageTable(0);
+    rebuildPageTable(0);
     m_editor->updateRangeTips();
     m_editor->setFilling(false);
     setModified(true);
@@ -290,7 +298,7 @@ bool MainWindow::openProject(const QString& chosenPath, bool fixExtension)
     m_project->filePath = path;
     m_editor->setProject(m_project.get());
     m_editor->setCurrent(m_project->currentPage, 1);
-    m_editor->rebuildPageTable(m_project->currentPage);
+    rebuildPageTable(m_project->currentPage);
     m_editor->updateRangeTips();
     m_editor->setFilling(false);
     addRecentFile(path);
@@ -339,10 +347,18 @@ bool MainWindow::pageLimitReached()
     return true;
 }
 
+void MainWindow::rebuildPageTable(int page)
+{
+    // The panel is reached through the project's port from now on.
+    m_worker->closePort();
+    m_worker->setPortName(m_project->portName);
+    m_editor->rebuildPageTable(page);
+}
+
 void MainWindow::afterPageCommand(int newPage)
 {
     m_editor->setCurrent(newPage, m_editor->currentColumn());
-    m_editor->rebuildPageTable(newPage);
+    rebuildPageTable(newPage);
     m_editor->setFilling(false);
     setModified(true);
     m_editor->selectCell(m_editor->currentPage(), m_editor->currentColumn());

@@ -105,6 +105,7 @@ private:
     bool savePrompt();
     void saveTo(bool askForPath);
     bool pageLimitReached();
+    void rebuildPageTable(int page);
     void afterPageCommand(int newPage);
     void restoreGeometryFromSettings();
     void saveGeometryToSettings();

@@ -20,7 +20,6 @@ int main(int argc, char* argv[])
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication app(argc, argv);
     initTranslationResources();
-    Q_INIT_RESOURCE(segmo);
     QTranslator program;
     QTranslator framework;
     LanguageSetup::applyLanguage(program, framework);

@@ -7,7 +7,8 @@ set -eu
 PACKAGES="cmake make g++ pkg-config
 qtbase5-dev qtbase5-dev-tools libqt5serialport5-dev
 qttools5-dev qttools5-dev-tools libqt5svg5-dev
-libcurl4-openssl-dev"
+libcurl4-openssl-dev
+fonts-wqy-microhei"
 
 missing=""
 for pkg in $PACKAGES; do

@@ -33,6 +33,7 @@ test: test-plain test-asan
 
 bench: build
 	$(BUILD_DIR)/bin/download-bench
+	$(BUILD_DIR)/bin/startup-bench
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

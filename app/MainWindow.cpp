@@ -280,7 +280,10 @@ bool MainWindow::openProject(const QString& chosenPath, bool fixExtension)
     // Linux file systems tell case apart: the path keeps its case.
     const QString path = fixExtension ? withProjectExtension(chosenPath) : chosenPath;
     const BusyCursor busy;
-    m_project = std::make_unique<CLedProject>(path);
+    // The loaded file supplies the port: the port query of CLedProject(path)
+    // would only be overwritten.
+    m_project = std::make_unique<CLedProject>();
+    m_project->filePath = path;
     const int result = m_project->load(path);
     if (result != 0) {
         m_project.reset();

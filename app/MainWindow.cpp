@@ -93,14 +93,17 @@ void MainWindow::bindDataFiles()
 {
     const QString library = programDir() + QStringLiteral("/ZtSerial.dll");
     if (!SerialTransport::instance().isBound() && !SerialTransport::instance().bind(library))
-        UserPrompt::information(this, tr("提示"),
-                                tr("加载通讯库失败，请检查文件是否存在: %1").arg(QStringLiteral("ZtSerial.dll")));
+        UserPrompt::information(
+            this, tr("提示"),
+            tr("加载通讯库失败，请检查文件是否存在: %1").arg(QStringLiteral("ZtSerial.dll")));
     if (!CPlcManager::instance().load())
-        UserPrompt::information(this, tr("提示"),
-                                tr("加载厂家列表失败，请检查文件是否存在: %1").arg(QStringLiteral("ZtFactory.dll")));
+        UserPrompt::information(
+            this, tr("提示"),
+            tr("加载厂家列表失败，请检查文件是否存在: %1").arg(QStringLiteral("ZtFactory.dll")));
     if (!CLedManager::instance().load())
-        UserPrompt::information(this, tr("提示"),
-                                tr("加载型号列表失败，请检查文件是否存在: %1").arg(QStringLiteral("Model.ini")));
+        UserPrompt::information(
+            this, tr("提示"),
+            tr("加载型号列表失败，请检查文件是否存在: %1").arg(QStringLiteral("Model.ini")));
 }
 
 void MainWindow::runStartupUpdateCheck()
@@ -125,8 +128,8 @@ void MainWindow::buildStatusBar()
     m_fileLabel = label(QString(), "blue");
     auto* link = new QLabel(tr("<a href=\"https://segmo.invalid/\">Segmo 主页</a>"), this);
     link->setOpenExternalLinks(true);
-    for (QWidget* widget : std::initializer_list<QWidget*>{m_progress, m_portLabel,
-                                                           m_positionLabel, m_fileLabel, link})
+    for (QWidget* widget : std::initializer_list<QWidget*>{m_progress, m_portLabel, m_positionLabel,
+                                                           m_fileLabel, link})
         ui->statusbar->addPermanentWidget(widget);
 }
 
@@ -145,22 +148,23 @@ void MainWindow::setModified(bool modified)
 void MainWindow::updateUiState()
 {
     const bool open = m_project && m_project->isOpen;
-    const QList<QWidget*> panel{ui->groupBox_2, ui->groupBox_4, ui->groupBox_5, ui->groupBox_6,
-                                ui->groupBox_7, ui->groupBox_8, ui->groupLight, ui->mBkImg,
-                                ui->lcdNum};
+    const QList<QWidget*> panel{ui->groupBox_2, ui->groupBox_4, ui->groupBox_5,
+                                ui->groupBox_6, ui->groupBox_7, ui->groupBox_8,
+                                ui->groupLight, ui->mBkImg,     ui->lcdNum};
     for (QWidget* widget : panel)
         widget->setVisible(open);
     ui->tableWidget->setEnabled(open);
     const char* const projectActions[] = {
-        "action_file_saveas",      "action_file_close",         "action_frame_add",
-        "action_frame_copy",       "action_frame_del",          "action_frame_move_up",
-        "action_frame_move_topall", "action_frame_move_down",   "action_frame_move_downall",
-        "action_compile_zip",      "action_compile_build",      "action_compile_moniter",
-        "action_compile_moniter2", "action_compile_upload",     "action_set_project",
-        "actionDlgTextmonitor",    "action_set_dynamic_text"};
+        "action_file_saveas",       "action_file_close",      "action_frame_add",
+        "action_frame_copy",        "action_frame_del",       "action_frame_move_up",
+        "action_frame_move_topall", "action_frame_move_down", "action_frame_move_downall",
+        "action_compile_zip",       "action_compile_build",   "action_compile_moniter",
+        "action_compile_moniter2",  "action_compile_upload",  "action_set_project",
+        "actionDlgTextmonitor",     "action_set_dynamic_text"};
     for (const char* name : projectActions)
         findChild<QAction*>(QLatin1String(name))->setEnabled(open);
-    findChild<QAction*>(QStringLiteral("action_file_save"))->setEnabled(open && m_project->isModified);
+    findChild<QAction*>(QStringLiteral("action_file_save"))
+        ->setEnabled(open && m_project->isModified);
     if (open) {
         const int page = m_editor->currentPage();
         const bool first = page == 0;
@@ -461,7 +465,8 @@ void MainWindow::rebuildRecentMenu()
     for (int i = 0; i < kRecentActions; ++i) {
         QAction* action = m_recentActions.at(i);
         if (i < shown.size()) {
-            action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(shown.at(i))));
+            action->setText(
+                QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(shown.at(i))));
             action->setData(shown.at(i));
         }
         action->setVisible(i < shown.size());
@@ -552,10 +557,10 @@ void MainWindow::restoreGeometryFromSettings()
     QSettings ini(QString::fromLatin1(SettingsFiles::kPositionFile), QSettings::IniFormat);
     QPoint pos = storedWindowPos(kGeometryName);
     const QSize size = storedWindowSize(kGeometryName);
-    const bool onAScreen = std::any_of(QGuiApplication::screens().begin(),
-                                       QGuiApplication::screens().end(), [&pos](QScreen* screen) {
-                                           return screen->geometry().contains(pos);
-                                       });
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    const bool onAScreen = std::any_of(screens.begin(), screens.end(), [&pos](QScreen* screen) {
+        return screen->geometry().contains(pos);
+    });
     if (!onAScreen && QGuiApplication::primaryScreen()) {
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
         pos = area.center() - QPoint(size.width() / 2, size.height() / 2);
@@ -595,24 +600,87 @@ void MainWindow::tableDataChanged(const QModelIndex& topLeft, const QModelIndex&
     m_editor->tableDataChanged(topLeft.row(), topLeft.column());
 }
 
-void MainWindow::on_m_Describe_textChanged(const QString& text) { m_editor->describeChanged(text); }
-void MainWindow::on_m_Param_textEdited(const QString& text) { m_editor->paramEdited(text); }
-void MainWindow::on_m_Param_textChanged(const QString& text) { m_editor->paramChanged(text); }
-void MainWindow::on_m_SpinTotal_valueChanged(int value) { m_editor->totalDigitsChanged(value); }
-void MainWindow::on_m_SpinPoint_valueChanged(int value) { m_editor->decimalsChanged(value); }
-void MainWindow::on_m_CheckUnsigned_clicked(bool checked) { m_editor->signedClicked(checked); }
-void MainWindow::on_m_CheckZero_clicked(bool checked) { m_editor->leadingZeroClicked(checked); }
-void MainWindow::on_m_RegStation_valueChanged(int value) { m_editor->stationChanged(value); }
-void MainWindow::on_m_RegType_currentIndexChanged(const QString& text) { m_editor->regTypeChanged(text); }
-void MainWindow::on_m_RegAddress_valueChanged(int value) { m_editor->addressChanged(value); }
-void MainWindow::on_m_RegCnt_valueChanged(int value) { m_editor->countChanged(value); }
-void MainWindow::on_m_CheckSet_clicked(bool checked) { m_editor->settableClicked(checked); }
-void MainWindow::on_m_CheckEncrypt_clicked(bool checked) { m_editor->encryptedClicked(checked); }
-void MainWindow::on_m_CheckLimit_clicked(bool checked) { m_editor->limitClicked(checked); }
-void MainWindow::on_m_RegMin_valueChanged(int value) { m_editor->minChanged(value); }
-void MainWindow::on_m_RegMax_valueChanged(int value) { m_editor->maxChanged(value); }
-void MainWindow::on_m_TLight_currentIndexChanged(int index) { m_editor->tLampChanged(index); }
-void MainWindow::on_m_KLight_currentIndexChanged(int index) { m_editor->fLampChanged(index); }
-void MainWindow::on_m_KeyTouch_currentIndexChanged(int index) { m_editor->keyChanged(index); }
-void MainWindow::on_m_TFlicker_clicked(bool checked) { m_editor->tFlickerClicked(checked); }
-void MainWindow::on_m_KFlicker_clicked(bool checked) { m_editor->fFlickerClicked(checked); }
+void MainWindow::on_m_Describe_textChanged(const QString& text)
+{
+    m_editor->describeChanged(text);
+}
+void MainWindow::on_m_Param_textEdited(const QString& text)
+{
+    m_editor->paramEdited(text);
+}
+void MainWindow::on_m_Param_textChanged(const QString& text)
+{
+    m_editor->paramChanged(text);
+}
+void MainWindow::on_m_SpinTotal_valueChanged(int value)
+{
+    m_editor->totalDigitsChanged(value);
+}
+void MainWindow::on_m_SpinPoint_valueChanged(int value)
+{
+    m_editor->decimalsChanged(value);
+}
+void MainWindow::on_m_CheckUnsigned_clicked(bool checked)
+{
+    m_editor->signedClicked(checked);
+}
+void MainWindow::on_m_CheckZero_clicked(bool checked)
+{
+    m_editor->leadingZeroClicked(checked);
+}
+void MainWindow::on_m_RegStation_valueChanged(int value)
+{
+    m_editor->stationChanged(value);
+}
+void MainWindow::on_m_RegType_currentIndexChanged(const QString& text)
+{
+    m_editor->regTypeChanged(text);
+}
+void MainWindow::on_m_RegAddress_valueChanged(int value)
+{
+    m_editor->addressChanged(value);
+}
+void MainWindow::on_m_RegCnt_valueChanged(int value)
+{
+    m_editor->countChanged(value);
+}
+void MainWindow::on_m_CheckSet_clicked(bool checked)
+{
+    m_editor->settableClicked(checked);
+}
+void MainWindow::on_m_CheckEncrypt_clicked(bool checked)
+{
+    m_editor->encryptedClicked(checked);
+}
+void MainWindow::on_m_CheckLimit_clicked(bool checked)
+{
+    m_editor->limitClicked(checked);
+}
+void MainWindow::on_m_RegMin_valueChanged(int value)
+{
+    m_editor->minChanged(value);
+}
+void MainWindow::on_m_RegMax_valueChanged(int value)
+{
+    m_editor->maxChanged(value);
+}
+void MainWindow::on_m_TLight_currentIndexChanged(int index)
+{
+    m_editor->tLampChanged(index);
+}
+void MainWindow::on_m_KLight_currentIndexChanged(int index)
+{
+    m_editor->fLampChanged(index);
+}
+void MainWindow::on_m_KeyTouch_currentIndexChanged(int index)
+{
+    m_editor->keyChanged(index);
+}
+void MainWindow::on_m_TFlicker_clicked(bool checked)
+{
+    m_editor->tFlickerClicked(checked);
+}
+void MainWindow::on_m_KFlicker_clicked(bool checked)
+{
+    m_editor->fFlickerClicked(checked);
+}

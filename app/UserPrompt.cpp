@@ -29,7 +29,8 @@ QMessageBox::StandardButton show(QMessageBox::Icon icon, QWidget* parent, const 
     if (!s.answers.isEmpty())
         return s.answers.dequeue();
     if (s.unattended) {
-        for (QMessageBox::StandardButton safe : {QMessageBox::Ok, QMessageBox::No, QMessageBox::Cancel}) {
+        for (QMessageBox::StandardButton safe :
+             {QMessageBox::Ok, QMessageBox::No, QMessageBox::Cancel}) {
             if (buttons & safe)
                 return safe;
         }

@@ -15,7 +15,8 @@ int main(int argc, char* argv[])
 {
     // argv[0] may be a bare name found through PATH or a link: the program's
     // real location is where its files lie.
-    setProgramDir(programDirFromArgument(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()));
+    setProgramDir(
+        programDirFromArgument(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()));
     QDir::setCurrent(programDir());
 
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
@@ -29,8 +30,8 @@ int main(int argc, char* argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Kavio"));
     QCoreApplication::setApplicationName(QStringLiteral("recent pro files"));
     QDir().mkpath(QStringLiteral("%1/%2/").arg(programDir(), QStringLiteral("Firm")));
-    const char* languageAction = languageIndex() == ProcessValues::Chinese ? "action_chinese"
-                                                                           : "action_english";
+    const char* languageAction =
+        languageIndex() == ProcessValues::Chinese ? "action_chinese" : "action_english";
     if (QAction* action = window.findChild<QAction*>(QLatin1String(languageAction))) {
         action->setCheckable(true);
         action->setChecked(true);

@@ -50,8 +50,8 @@ int main(int argc, char* argv[])
     const QString demo = bin + QStringLiteral("/../../examples/demo.kavio");
 
     const double minimal = medianMs(bin + QStringLiteral("/minimal-window"), {}, programDir.path());
-    const double segmo = medianMs(programDir.filePath(QStringLiteral("Segmo")), {demo},
-                                  programDir.path());
+    const double segmo =
+        medianMs(programDir.filePath(QStringLiteral("Segmo")), {demo}, programDir.path());
     if (minimal < 0 || segmo < 0)
         return 1;
     std::printf("minimal Qt main window: %.1f ms (median of %d)\n", minimal, kRuns);

@@ -6,13 +6,11 @@
 CustomItemDelegrate::CustomItemDelegrate(const QRegularExpression& pattern, int maxLength,
                                          QObject* parent)
     : QStyledItemDelegate(parent), m_pattern(pattern), m_maxLength(maxLength)
-{
-}
+{}
 
 CustomItemDelegrate::CustomItemDelegrate(const QString& pattern, int maxLength, QObject* parent)
     : CustomItemDelegrate(QRegularExpression(pattern), maxLength, parent)
-{
-}
+{}
 
 QWidget* CustomItemDelegrate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                            const QModelIndex&) const

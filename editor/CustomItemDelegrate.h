@@ -10,7 +10,8 @@ class CustomItemDelegrate : public QStyledItemDelegate
     Q_OBJECT
 
 public:
-    CustomItemDelegrate(const QRegularExpression& pattern, int maxLength, QObject* parent = nullptr);
+    CustomItemDelegrate(const QRegularExpression& pattern, int maxLength,
+                        QObject* parent = nullptr);
     CustomItemDelegrate(const QString& pattern, int maxLength, QObject* parent = nullptr);
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,

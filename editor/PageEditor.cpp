@@ -13,8 +13,8 @@
 
 namespace {
 
-const char* const kParamTip =
-    QT_TRANSLATE_NOOP("PageEditor", "[参数]最大长度2个字符,仅允许数字0-9或字母(A,B,C,D,E,F,H,L,P,U)");
+const char* const kParamTip = QT_TRANSLATE_NOOP(
+    "PageEditor", "[参数]最大长度2个字符,仅允许数字0-9或字母(A,B,C,D,E,F,H,L,P,U)");
 
 QTableWidgetItem* centred(const QString& text)
 {
@@ -28,8 +28,7 @@ QTableWidgetItem* centred(const QString& text)
 PageEditor::PageEditor(Ui::MainWindow& mainUi, QWidget* window,
                        std::function<void(bool)> setModified)
     : ui(mainUi), m_window(window), m_setModified(std::move(setModified))
-{
-}
+{}
 
 void PageEditor::setCurrent(int page, int column)
 {
@@ -58,8 +57,8 @@ void PageEditor::setUp()
     table->verticalHeader()->hide();
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setSelectionBehavior(QAbstractItemView::SelectItems);
-    table->setItemDelegateForColumn(1, new CustomItemDelegrate(ParamText::pattern(),
-                                                               ParamText::kMaxLength, table));
+    table->setItemDelegateForColumn(
+        1, new CustomItemDelegrate(ParamText::pattern(), ParamText::kMaxLength, table));
     table->setEnabled(false);
     ui.m_Param->setValidator(new QRegularExpressionValidator(ParamText::pattern(), ui.m_Param));
     ui.m_Param->setMaxLength(ParamText::kMaxLength);
@@ -109,9 +108,10 @@ void PageEditor::rebuildPageTable(int page)
 
 void PageEditor::fillRegTypes()
 {
-    const CPlcModel* model = m_project ? CPlcManager::instance().findModel(
-                                             m_project->plcVendorIndex, m_project->plcModelIndex)
-                                       : nullptr;
+    const CPlcModel* model =
+        m_project
+            ? CPlcManager::instance().findModel(m_project->plcVendorIndex, m_project->plcModelIndex)
+            : nullptr;
     if (!model)
         return;
     const QSignalBlocker block(ui.m_RegType);
@@ -125,8 +125,8 @@ void PageEditor::showPage(int page)
     if (page == -1 || !m_project || !m_project->isOpen)
         return;
     const CLedProject& p = *m_project;
-    const int typeIndex = ui.m_RegType->findText(p.pageRegType(page), Qt::MatchExactly |
-                                                                         Qt::MatchCaseSensitive);
+    const int typeIndex =
+        ui.m_RegType->findText(p.pageRegType(page), Qt::MatchExactly | Qt::MatchCaseSensitive);
     ui.m_Describe->setText(p.pageDescription(page));
     ui.m_SpinPoint->setValue(int(p.pageDecimals(page)));
     ui.m_SpinTotal->setValue(int(p.pageTotalDigits(page)));
@@ -155,8 +155,8 @@ void PageEditor::showLamp(Kind kind)
 {
     QComboBox* list = kind == Kind::TLamp ? ui.m_TLight : ui.m_KLight;
     QCheckBox* flicker = kind == Kind::TLamp ? ui.m_TFlicker : ui.m_KFlicker;
-    const int n = kind == Kind::TLamp ? m_project->tLampOfPage(m_curPage)
-                                      : m_project->fLampOfPage(m_curPage);
+    const int n =
+        kind == Kind::TLamp ? m_project->tLampOfPage(m_curPage) : m_project->fLampOfPage(m_curPage);
     if (n < 1) {
         list->setCurrentIndex(0);
         flicker->setChecked(false);
@@ -164,8 +164,8 @@ void PageEditor::showLamp(Kind kind)
         return;
     }
     list->setCurrentIndex(n);
-    flicker->setChecked((kind == Kind::TLamp ? m_project->tLampFlicker(n)
-                                             : m_project->fLampFlicker(n)) != 0);
+    flicker->setChecked(
+        (kind == Kind::TLamp ? m_project->tLampFlicker(n) : m_project->fLampFlicker(n)) != 0);
     flicker->show();
 }
 
@@ -214,8 +214,9 @@ void PageEditor::updateRangeTips()
     QString tTip = tr("T灯地址未启用,请在菜单[设置/参数设置/状态控制]栏中勾选[使用T灯地址]");
     if (p.useTLampAddress) {
         const auto [from, to] = range(p.tLampRegister, 11);
-        tTip = tr("当前[参数设置/状态控制]中[使用T灯地址]范围: %1 - %2, 其中%3为时钟点")
-                   .arg(from, to, p.tLampRegister.type + QString::number(p.tLampRegister.address + 8));
+        tTip =
+            tr("当前[参数设置/状态控制]中[使用T灯地址]范围: %1 - %2, 其中%3为时钟点")
+                .arg(from, to, p.tLampRegister.type + QString::number(p.tLampRegister.address + 8));
     }
     QString fTip = tr("F灯地址未启用,请在菜单[设置/参数设置/状态控制]栏中勾选[使用按键灯地址]");
     if (p.useKeyLampAddress) {
@@ -445,12 +446,11 @@ void PageEditor::lampChanged(Kind kind, int n)
     }
     flicker->show();
     if (holder != -1 && holder != m_curPage) {
-        const QString question =
-            (tLamp ? tr("当前序号 T%1 已经被 %2:%3 使用,是否继续操作？")
-                   : tr("当前序号 K%1 已经被 %2:%3 使用,是否继续操作？"))
-                .arg(n)
-                .arg(holder)
-                .arg(m_project->pageParamText(holder).toUpper());
+        const QString question = (tLamp ? tr("当前序号 T%1 已经被 %2:%3 使用,是否继续操作？")
+                                        : tr("当前序号 K%1 已经被 %2:%3 使用,是否继续操作？"))
+                                     .arg(n)
+                                     .arg(holder)
+                                     .arg(m_project->pageParamText(holder).toUpper());
         if (!confirmTakeOver(question)) {
             // A refused choice changes nothing: the list shows the page's lamp again.
             m_filling = true;

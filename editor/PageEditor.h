@@ -65,7 +65,11 @@ public:
     void fFlickerClicked(bool on);
 
 private:
-    enum class Kind { TLamp, FLamp };
+    enum class Kind
+    {
+        TLamp,
+        FLamp
+    };
     // True when edits may be written: a project is open and nothing is being filled.
     bool editable() const;
     void modified();

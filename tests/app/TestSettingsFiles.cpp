@@ -1,3 +1,4 @@
+#include "app/LanguageSetup.h"
 #include "app/PortSelection.h"
 #include "app/ProcessValues.h"
 #include "app/SettingsFiles.h"
@@ -38,6 +39,8 @@ private slots:
     void portAndLanguageSettings();
     void choosePort_data();
     void choosePort();
+    void language_data();
+    void language();
 
 private:
     QTemporaryDir* m_dir = nullptr;
@@ -199,6 +202,36 @@ void TestSettingsFiles::choosePort()
         list.append(p);
     }
     QCOMPARE(choosePortName(cable, stored, list), chosen);
+}
+
+void TestSettingsFiles::language_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("country");
+    QTest::newRow("chinese stays") << "chinese"
+                                   << "en_US"
+                                   << "chinese";
+    QTest::newRow("english stays") << "english"
+                                   << "zh_CN"
+                                   << "english";
+    QTest::newRow("anything else is English") << "klingon"
+                                              << "zh_CN"
+                                              << "english";
+    QTest::newRow("empty on a Chinese system") << ""
+                                               << "zh_CN"
+                                               << "chinese";
+    QTest::newRow("empty elsewhere") << ""
+                                     << "de_DE"
+                                     << "english";
+}
+
+void TestSettingsFiles::language()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, locale);
+    QFETCH(QString, country);
+    QCOMPARE(LanguageSetup::countryFor(stored, QLocale(locale)), country);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFiles)

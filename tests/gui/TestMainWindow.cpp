@@ -8,11 +8,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLCDNumber>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QScreen>
 #include <QSettings>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -63,14 +66,17 @@ private slots:
     void preview();
     void paramTextIsUpperCasedAndFiltered();
     void sessionComesBack();
+    void statusBarWithoutProject();
+    void deletedRecentFileIsHidden();
+    void keyQuestionRefused();
+    void geometryOffScreenIsCentred();
 
 private:
     QAction* action(const char* name) const
     {
         return m_window->findChild<QAction*>(QLatin1String(name));
     }
-    template <typename T>
-    T* widget(const char* name) const
+    template <typename T> T* widget(const char* name) const
     {
         return m_window->findChild<T*>(QLatin1String(name));
     }
@@ -182,7 +188,8 @@ void TestMainWindow::recentMenu()
     QVERIFY(m_window->openProject(path, false) == false);
     QVERIFY(visibleRecent().isEmpty());
     QVERIFY(!m_window->currentProject());
-    QCOMPARE(UserPrompt::messages().last(), QString::fromUtf8("[101] 打开工程失败：无效的文件格式！"));
+    QCOMPARE(UserPrompt::messages().last(),
+             QString::fromUtf8("[101] 打开工程失败：无效的文件格式！"));
 }
 
 void TestMainWindow::cancelInSavePromptKeepsEverything()
@@ -328,6 +335,66 @@ void TestMainWindow::sessionComesBack()
     selectRow(1);
     QCOMPARE(widget<QLineEdit>("m_Describe")->text(), QStringLiteral("count"));
     QCOMPARE(widget<QComboBox>("m_KLight")->currentIndex(), 2);
+}
+
+void TestMainWindow::statusBarWithoutProject()
+{
+    QStringList labels;
+    for (QLabel* label : m_window->statusBar()->findChildren<QLabel*>())
+        labels.append(label->text());
+    QVERIFY2(labels.contains(QString::fromUtf8("行:-1  列:-1")), qPrintable(labels.join('|')));
+    QVERIFY(labels.contains(QString::fromUtf8("未打开工程")));
+    QVERIFY(!widget<QTableWidget>("tableWidget")->isEnabled());
+    QVERIFY(!action("action_file_save")->isEnabled());
+    QVERIFY(!action("action_frame_add")->isEnabled());
+    QVERIFY(!action("action_compile_firm")->isVisible());
+}
+
+void TestMainWindow::deletedRecentFileIsHidden()
+{
+    const QString gone = m_dir->path(QStringLiteral("gone.kavio"));
+    const QString kept = QStringLiteral(SEGMO_SOURCE_DIR "/examples/demo.kavio");
+    QSettings recent(m_dir->path(QStringLiteral("MruFile.ini")), QSettings::IniFormat);
+    recent.setValue(QStringLiteral("recentFileList"), QStringList{gone, kept});
+    recent.sync();
+    m_window.reset(new MainWindow);
+    QStringList shown;
+    for (QAction* a : m_window->findChild<QMenu*>(QStringLiteral("menu_file"))->actions()) {
+        if (a->isVisible() && a->text().startsWith(QLatin1Char('&')))
+            shown.append(a->text());
+    }
+    QCOMPARE(shown, QStringList{QStringLiteral("&1 ") + QDir::toNativeSeparators(kept)});
+}
+
+void TestMainWindow::keyQuestionRefused()
+{
+    newProject();
+    action("action_frame_add")->trigger();
+    selectRow(0);
+    widget<QComboBox>("m_KeyTouch")->setCurrentIndex(7);
+    selectRow(1);
+    UserPrompt::queueAnswer(QMessageBox::No);
+    widget<QComboBox>("m_KeyTouch")->setCurrentIndex(7);
+    QCOMPARE(UserPrompt::messages().last(),
+             QString::fromUtf8("当前序号 按键7 已经被 00 使用,是否继续操作？"));
+    QCOMPARE(m_window->currentProject()->pageOfFKey(7), 0);
+    QCOMPARE(widget<QComboBox>("m_KeyTouch")->currentIndex(), 0);
+}
+
+void TestMainWindow::geometryOffScreenIsCentred()
+{
+    QSettings positions(m_dir->path(QStringLiteral("LedPos.ini")), QSettings::IniFormat);
+    positions.setValue(QStringLiteral("MainWindow/pos"), QPoint(-30000, -30000));
+    positions.setValue(QStringLiteral("MainWindow/size"), QSize(600, 400));
+    positions.setValue(QStringLiteral("MainWindow/col2"), 0);
+    positions.setValue(QStringLiteral("MainWindow/col3"), 150);
+    positions.sync();
+    m_window.reset(new MainWindow);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QCOMPARE(m_window->size(), QSize(600, 400));
+    QCOMPARE(m_window->pos(), area.center() - QPoint(300, 200));
+    QCOMPARE(widget<QTableWidget>("tableWidget")->columnWidth(1), 80); // below 1: the default
+    QCOMPARE(widget<QTableWidget>("tableWidget")->columnWidth(2), 150);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -7,6 +7,7 @@
 #include "app/UserPrompt.h"
 #include "app/WindowGeometry.h"
 #include "plc/CPlcManager.h"
+#include "plc/DlgSetPlc.h"
 #include "project/CLedManager.h"
 #include "project/CLedProject.h"
 #include "project/CompileCheck.h"
@@ -240,16 +241,14 @@ void MainWindow::on_action_file_new_triggered()
 {
     if (!savePrompt())
         return;
-    // The PLC link settings dialog comes with issue #5; until then a new
-    // project takes its defaults: the first vendor, its first model and that
-    // model's link defaults, on the panel model DX-PANEL-9A.
     CLedLinkSettings link;
-    if (const CPlcModel* model = CPlcManager::instance().findModel(0, 0))
-        link = model->linkDefaults();
-    const QString modelName = QStringLiteral("DX-PANEL-9A");
-    const int modelIndex = qMax(0, CLedManager::instance().indexOf(modelName));
+    DlgSetPlc dialog(this, true, &link, QStringLiteral("DX-PANEL-9A"), 0, 0);
+    if (UserPrompt::exec(dialog) != QDialog::Accepted)
+        return;
     const BusyCursor busy;
-    m_project = std::make_unique<CLedProject>(modelName, quint32(modelIndex), 0u, 0u);
+    m_project =
+        std::make_unique<CLedProject>(dialog.hardType(), quint32(dialog.hardTypeIndex()),
+                                      quint32(dialog.plcType()), quint32(dialog.plcModel()));
     m_project->link = link;
     m_editor->setProject(m_project.get());
     m_editor->setFilling(true);
@@ -258,6 +257,21 @@ void MainWindow::on_action_file_new_triggered()
     rebuildPageTable(0);
     m_editor->updateRangeTips();
     m_editor->setFilling(false);
+    setModified(true);
+}
+
+void MainWindow::on_action_set_project_triggered()
+{
+    if (!m_project || !m_project->isOpen)
+        return;
+    DlgSetPlc dialog(this, false, &m_project->link, m_project->modelName,
+                     int(m_project->plcVendorIndex), int(m_project->plcModelIndex));
+    if (UserPrompt::exec(dialog) != QDialog::Accepted)
+        return;
+    m_project->modelName = dialog.hardType();
+    m_project->modelIndex = quint32(dialog.hardTypeIndex());
+    m_project->plcVendorIndex = quint32(dialog.plcType());
+    m_project->plcModelIndex = quint32(dialog.plcModel());
     setModified(true);
 }
 

@@ -52,6 +52,7 @@ public slots:
     void on_action_file_save_triggered();
     void on_action_file_saveas_triggered();
     bool on_action_file_close_triggered();
+    void on_action_set_project_triggered();
     void on_action_frame_add_triggered();
     void on_action_frame_copy_triggered();
     void on_action_frame_del_triggered();

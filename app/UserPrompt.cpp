@@ -1,5 +1,6 @@
 #include "app/UserPrompt.h"
 
+#include <QDialog>
 #include <QFileDialog>
 #include <QQueue>
 
@@ -11,6 +12,7 @@ struct Script
 {
     QQueue<QMessageBox::StandardButton> answers;
     QQueue<QString> fileNames;
+    QQueue<std::function<int(QDialog&)>> dialogActions;
     QStringList messages;
     bool unattended = false;
 };
@@ -79,6 +81,19 @@ QString saveFileName(QWidget* parent, const QString& title, const QString& dir,
         return QFileDialog::getSaveFileName(parent, title, dir, filter, nullptr,
                                             QFileDialog::DontUseNativeDialog);
     });
+}
+
+int exec(QDialog& dialog)
+{
+    Script& s = script();
+    if (!s.dialogActions.isEmpty())
+        return s.dialogActions.dequeue()(dialog);
+    return s.unattended ? int(QDialog::Rejected) : dialog.exec();
+}
+
+void queueDialogAction(std::function<int(QDialog&)> action)
+{
+    script().dialogActions.enqueue(std::move(action));
 }
 
 void queueAnswer(QMessageBox::StandardButton answer)

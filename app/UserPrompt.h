@@ -2,6 +2,9 @@
 
 #include <QMessageBox>
 #include <QStringList>
+#include <functional>
+
+class QDialog;
 
 // Every message box and file dialog of Segmo goes through here, so that a
 // test can answer them: queued answers are taken instead of showing the box,
@@ -19,11 +22,18 @@ QString openFileName(QWidget* parent, const QString& title, const QString& dir,
 QString saveFileName(QWidget* parent, const QString& title, const QString& dir,
                      const QString& filter);
 
+// Runs a modal dialog; returns its result (QDialog::Accepted or Rejected).
+int exec(QDialog& dialog);
+
 // For tests: answers given in order to the next boxes and file dialogs; a
 // box without a queued answer is shown as usual, unless unattended is set:
 // then it answers Ok, No or Cancel at once and a file dialog answers "".
 void queueAnswer(QMessageBox::StandardButton answer);
 void setUnattended(bool unattended);
+// The next dialog is handed to this function instead of being run; its
+// return value is the dialog's result. Unattended, a dialog without one is
+// rejected at once.
+void queueDialogAction(std::function<int(QDialog&)> action);
 void queueFileName(const QString& path);
 // The texts of the boxes answered from the queue or shown, oldest first.
 QStringList messages();

@@ -32,6 +32,85 @@
     </message>
 </context>
 <context>
+    <name>DlgSetPlc</name>
+    <message>
+        <source>产品型号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;1.外接220V交流电源&lt;/p&gt;&lt;p&gt;2.输入10点,输出10点&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选择型号:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设备厂家</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PLC厂家:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PLC型号:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>波特率:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数据位:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停止位:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>校验位:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无校验</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>偶校验</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>奇校验</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>通讯方式:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新建工程</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>编辑工程</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DownloadJob</name>
     <message>
         <source>正在初始化[下载工程]任务...</source>

@@ -31,6 +31,85 @@
     </message>
 </context>
 <context>
+    <name>DlgSetPlc</name>
+    <message>
+        <source>产品型号</source>
+        <translation>Product Model</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;1.外接220V交流电源&lt;/p&gt;&lt;p&gt;2.输入10点,输出10点&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;1. External 220 V AC supply&lt;/p&gt;&lt;p&gt;2. 10 inputs, 10 outputs&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>选择型号:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>设备厂家</source>
+        <translation>PLC</translation>
+    </message>
+    <message>
+        <source>PLC厂家:</source>
+        <translation>PLC vendor:</translation>
+    </message>
+    <message>
+        <source>PLC型号:</source>
+        <translation>PLC model:</translation>
+    </message>
+    <message>
+        <source>波特率:</source>
+        <translation>Baud rate:</translation>
+    </message>
+    <message>
+        <source>数据位:</source>
+        <translation>Data bits:</translation>
+    </message>
+    <message>
+        <source>停止位:</source>
+        <translation>Stop bits:</translation>
+    </message>
+    <message>
+        <source>校验位:</source>
+        <translation>Parity:</translation>
+    </message>
+    <message>
+        <source>无校验</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>偶校验</source>
+        <translation>Even</translation>
+    </message>
+    <message>
+        <source>奇校验</source>
+        <translation>Odd</translation>
+    </message>
+    <message>
+        <source>通讯方式:</source>
+        <translation>Line:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>新建工程</source>
+        <translation>New Project</translation>
+    </message>
+    <message>
+        <source>编辑工程</source>
+        <translation>Edit Project</translation>
+    </message>
+</context>
+<context>
     <name>DownloadJob</name>
     <message>
         <source>正在初始化[下载工程]任务...</source>

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QSpinBox>
@@ -80,7 +81,15 @@ private:
     {
         return m_window->findChild<T*>(QLatin1String(name));
     }
-    void newProject() { action("action_file_new")->trigger(); }
+    // File New, accepting the PLC link settings dialog as it opens.
+    void newProject()
+    {
+        UserPrompt::queueDialogAction([](QDialog& dialog) {
+            dialog.findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+            return dialog.result();
+        });
+        action("action_file_new")->trigger();
+    }
     void selectRow(int row)
     {
         auto* table = widget<QTableWidget>("tableWidget");

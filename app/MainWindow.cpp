@@ -11,11 +11,14 @@
 #include "project/CLedManager.h"
 #include "project/CLedProject.h"
 #include "project/CompileCheck.h"
+#include "serial/DlgDownProgress.h"
 #include "serial/QSerialThread.h"
+#include "serial/SerialResult.h"
 #include "serial/SerialTransport.h"
 #include "ui_MainWindow.h"
 
 #include <QCloseEvent>
+#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -73,6 +76,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWi
     buildStatusBar();
     m_worker = std::make_unique<QSerialThread>(SerialTransport::instance());
     m_worker->setPortName(currentPortName());
+    connect(m_worker.get(), &QSerialThread::sendCmdReply, this, &MainWindow::serial_recv);
+    connect(m_worker.get(), &QSerialThread::sendCmdProgress, this, &MainWindow::serial_down);
+    connect(m_worker.get(), &QSerialThread::sendCmdInit, this, &MainWindow::serial_progress);
     connect(m_worker.get(), &QSerialThread::sendCmdUpdate, this, &MainWindow::serial_port);
     m_worker->start();
     updateUiState();
@@ -496,6 +502,67 @@ void MainWindow::openRecentFile()
 void MainWindow::serial_port(int)
 {
     updateStatusBar();
+}
+
+void MainWindow::on_action_compile_build_triggered()
+{
+    if (!m_project || !m_project->isOpen)
+        return;
+    const QString text = m_project->modelName;
+    QByteArray image;
+    if (!compileProject(this, image))
+        return;
+    if (!m_worker->openPort()) {
+        QGuiApplication::restoreOverrideCursor();
+        UserPrompt::warning(this, tr("提示"),
+                            tr("打开串口 %1 失败，请检查串口设置！").arg(m_worker->portName()));
+        return;
+    }
+    QAction* download = findChild<QAction*>(QStringLiteral("action_compile_build"));
+    download->setEnabled(false);
+    if (!m_progressDialog) {
+        DlgDownProgress dialog(this, m_worker.get(), image, text, m_ctrlHeld);
+        m_progressDialog = &dialog;
+        UserPrompt::exec(dialog);
+        m_ctrlHeld = false;
+    }
+    download->setEnabled(true);
+}
+
+void MainWindow::on_action_compile_firm_triggered()
+{
+    // Firmware is only updated from inside a project download.
+}
+
+void MainWindow::serial_recv(uint nRet, CSerialCommandBase* pCmd)
+{
+    qDebug() << "reply" << pCmd->reply.toHex();
+    const QString name = pCmd->displayName();
+    QGuiApplication::restoreOverrideCursor();
+    if (nRet != 0)
+        UserPrompt::information(this, tr("提示"), serialFailureMessage(nRet, m_worker->portName()));
+    else if (!name.isEmpty())
+        UserPrompt::information(this, tr("提示"), tr("[%1] 命令成功").arg(name));
+    if (m_progressDialog)
+        m_progressDialog->enableDownload();
+    delete pCmd;
+    findChild<QAction*>(QStringLiteral("action_compile_build"))->setEnabled(true);
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void MainWindow::serial_down(uint nTotal, uint nWritten, CSerialCommandBase*)
+{
+    m_progress->setValue(int(nWritten));
+    if (nTotal == nWritten) {
+        findChild<QAction*>(QStringLiteral("action_compile_build"))->setEnabled(true);
+        QGuiApplication::restoreOverrideCursor();
+    }
+}
+
+void MainWindow::serial_progress(uint nTotal)
+{
+    m_progress->setRange(0, int(nTotal));
+    m_progress->setValue(0);
 }
 
 bool MainWindow::compileProject(QWidget* parent, QByteArray& out)

@@ -3,9 +3,12 @@
 #include "editor/PageEditor.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 class CLedProject;
+class CSerialCommandBase;
+class DlgDownProgress;
 class QLabel;
 class QMimeData;
 class QProgressBar;
@@ -61,6 +64,11 @@ public slots:
     void on_action_frame_move_topall_triggered();
     void on_action_frame_move_downall_triggered();
     void openRecentFile();
+    void on_action_compile_build_triggered();
+    void on_action_compile_firm_triggered();
+    void serial_recv(uint nRet, CSerialCommandBase* pCmd);
+    void serial_down(uint nTotal, uint nWritten, CSerialCommandBase* pCmd);
+    void serial_progress(uint nTotal);
     void serial_port(int nPort);
 
     void on_tableWidget_currentItemChanged(QTableWidgetItem* current, QTableWidgetItem* previous);
@@ -121,6 +129,7 @@ private:
     QLabel* m_portLabel = nullptr;
     QLabel* m_positionLabel = nullptr;
     QLabel* m_fileLabel = nullptr;
+    QPointer<DlgDownProgress> m_progressDialog;
     QString m_startupProjectPath;
     bool m_shownOnce = false;
     bool m_ctrlHeld = false;

@@ -32,6 +32,53 @@
     </message>
 </context>
 <context>
+    <name>DlgDownProgress</name>
+    <message>
+        <source>正在下载程序...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>编译完成，准备下载</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>强制下载所有文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下载</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日志</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>在下载工程时,请勿断电或拔掉下载线！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下载工程</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>中断传输会造成数据错误，是否关闭？</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DlgSetPlc</name>
     <message>
         <source>产品型号</source>
@@ -713,6 +760,14 @@
     </message>
     <message>
         <source>另存为</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开串口 %1 失败，请检查串口设置！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[%1] 命令成功</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -31,6 +31,53 @@
     </message>
 </context>
 <context>
+    <name>DlgDownProgress</name>
+    <message>
+        <source>正在下载程序...</source>
+        <translation>Downloading...</translation>
+    </message>
+    <message>
+        <source>编译完成，准备下载</source>
+        <translation>Compiled, ready to download</translation>
+    </message>
+    <message>
+        <source>强制下载所有文件</source>
+        <translation>Force download of all files</translation>
+    </message>
+    <message>
+        <source>下载</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>日志</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>在下载工程时,请勿断电或拔掉下载线！</source>
+        <translation>Do not switch off the power or unplug the download cable while the project is downloaded!</translation>
+    </message>
+    <message>
+        <source>下载工程</source>
+        <translation>Download Project</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Tips</translation>
+    </message>
+    <message>
+        <source>中断传输会造成数据错误，是否关闭？</source>
+        <translation>Interrupting the transfer will corrupt the data. Close anyway?</translation>
+    </message>
+</context>
+<context>
     <name>DlgSetPlc</name>
     <message>
         <source>产品型号</source>
@@ -713,6 +760,14 @@
     <message>
         <source>另存为</source>
         <translation>SaveAs</translation>
+    </message>
+    <message>
+        <source>打开串口 %1 失败，请检查串口设置！</source>
+        <translation>Failed to open serial port %1, please check the serial port settings!</translation>
+    </message>
+    <message>
+        <source>[%1] 命令成功</source>
+        <translation>[%1] Command succeeded</translation>
     </message>
 </context>
 <context>

@@ -45,8 +45,7 @@ private slots:
     void panelModelPreselection();
 
 private:
-    template <typename T>
-    static T* child(QDialog& dialog, const char* name)
+    template <typename T> static T* child(QDialog& dialog, const char* name)
     {
         return dialog.findChild<T*>(QLatin1String(name));
     }
@@ -68,7 +67,8 @@ void TestDlgSetPlc::vendorListBuiltById()
 {
     CLedLinkSettings link;
     DlgSetPlc dialog(nullptr, true, &link, QStringLiteral("DX-PANEL-9A"), 0, 0);
-    QCOMPARE(child<QComboBox>(dialog, "mPlcType")->count(), 2); // the vendor with id 3 is not reached
+    QCOMPARE(child<QComboBox>(dialog, "mPlcType")->count(),
+             2); // the vendor with id 3 is not reached
     QCOMPARE(dialog.windowTitle(), QString::fromUtf8("新建工程"));
 }
 
@@ -139,9 +139,12 @@ void TestDlgSetPlc::panelModelPreselection_data()
 {
     QTest::addColumn<QString>("asked");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("listed") << "DX-PANEL-9A" << "DX-PANEL-9A";
-    QTest::newRow("case differs") << "dx-panel-9a" << "KAVIO-FX";
-    QTest::newRow("unknown") << "OLD-PANEL" << "KAVIO-FX";
+    QTest::newRow("listed") << "DX-PANEL-9A"
+                            << "DX-PANEL-9A";
+    QTest::newRow("case differs") << "dx-panel-9a"
+                                  << "KAVIO-FX";
+    QTest::newRow("unknown") << "OLD-PANEL"
+                             << "KAVIO-FX";
 }
 
 void TestDlgSetPlc::panelModelPreselection()

@@ -4,14 +4,15 @@
 #include <QProcess>
 #include <QStringList>
 
-// The panel emulator as a child process, linked as COM9 in a port folder.
+// The panel emulator as a child process, linked as COM<n> (COM9 unless told)
+// in a port folder.
 class EmulatorProcess
 {
 public:
     static constexpr int kComNumber = 9;
 
-    EmulatorProcess(const QString& portDir, const QString& workDir)
-        : m_portDir(portDir), m_workDir(workDir)
+    EmulatorProcess(const QString& portDir, const QString& workDir, int comNumber = kComNumber)
+        : m_portDir(portDir), m_workDir(workDir), m_comNumber(comNumber)
     {}
     ~EmulatorProcess() { stop(); }
 
@@ -26,7 +27,7 @@ public:
         QFile::remove(imagePath());
         m_process.setProgram(QStringLiteral(SEGMO_PROGRAM_DIR "/panel-emulator"));
         m_process.setArguments(QStringList{QStringLiteral("--port-dir"), m_portDir,
-                                           QStringLiteral("--com"), QString::number(kComNumber),
+                                           QStringLiteral("--com"), QString::number(m_comNumber),
                                            QStringLiteral("--image"), imagePath(),
                                            QStringLiteral("--firmware-out"), firmwarePath(),
                                            QStringLiteral("--log"), logPath()} +
@@ -78,5 +79,6 @@ private:
 
     QString m_portDir;
     QString m_workDir;
+    int m_comNumber;
     QProcess m_process;
 };

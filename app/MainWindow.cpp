@@ -12,6 +12,7 @@
 #include "project/CLedProject.h"
 #include "project/CompileCheck.h"
 #include "serial/DlgDownProgress.h"
+#include "serial/DlgSetSerialPort.h"
 #include "serial/QSerialThread.h"
 #include "serial/SerialResult.h"
 #include "serial/SerialTransport.h"
@@ -534,9 +535,25 @@ void MainWindow::on_action_compile_firm_triggered()
     // Firmware is only updated from inside a project download.
 }
 
+void MainWindow::on_action_set_serialport_triggered()
+{
+    {
+        DlgSetSerialPort dialog(this, m_worker.get());
+        m_portDialog = &dialog;
+        UserPrompt::exec(dialog);
+    }
+    if (m_project && m_project->isOpen && m_project->portName != m_worker->portName()) {
+        m_project->portName = m_worker->portName();
+        setModified(true);
+    }
+    updateStatusBar();
+}
+
 void MainWindow::serial_recv(uint nRet, CSerialCommandBase* pCmd)
 {
     qDebug() << "reply" << pCmd->reply.toHex();
+    if (m_portDialog)
+        return; // the port dialog answers and deletes its own commands
     const QString name = pCmd->displayName();
     QGuiApplication::restoreOverrideCursor();
     if (nRet != 0)

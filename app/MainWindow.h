@@ -9,6 +9,7 @@
 class CLedProject;
 class CSerialCommandBase;
 class DlgDownProgress;
+class DlgSetSerialPort;
 class QLabel;
 class QMimeData;
 class QProgressBar;
@@ -56,6 +57,7 @@ public slots:
     void on_action_file_saveas_triggered();
     bool on_action_file_close_triggered();
     void on_action_set_project_triggered();
+    void on_action_set_serialport_triggered();
     void on_action_frame_add_triggered();
     void on_action_frame_copy_triggered();
     void on_action_frame_del_triggered();
@@ -130,6 +132,7 @@ private:
     QLabel* m_positionLabel = nullptr;
     QLabel* m_fileLabel = nullptr;
     QPointer<DlgDownProgress> m_progressDialog;
+    QPointer<DlgSetSerialPort> m_portDialog;
     QString m_startupProjectPath;
     bool m_shownOnce = false;
     bool m_ctrlHeld = false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -40,11 +41,14 @@ int parseNumber(const std::string& text)
     return value;
 }
 
+// Whether two paths lead to the same file. Not std::filesystem::equivalent:
+// libstdc++ refuses to compare device nodes, and ports are device nodes.
 bool sameFile(const std::string& a, const std::string& b)
 {
-    std::error_code ec;
-    const bool same = fs::equivalent(a, b, ec);
-    return !ec && same;
+    struct stat first = {};
+    struct stat second = {};
+    return stat(a.c_str(), &first) == 0 && stat(b.c_str(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
 } // namespace

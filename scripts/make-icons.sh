@@ -45,6 +45,18 @@ cat > bitmap/ico_led.svg <<'SVG'
   <g fill="#ff4b3a"><rect x="12" y="22" width="8" height="20" rx="2"/><rect x="28" y="22" width="8" height="20" rx="2"/><rect x="44" y="22" width="8" height="20" rx="2"/></g>
 </svg>
 SVG
+cat > bitmap/png_port_success.svg <<'SVG'
+<svg xmlns="http://www.w3.org/2000/svg" width="16" height="16" viewBox="0 0 16 16">
+  <circle cx="8" cy="8" r="7" fill="#2f9e6b"/>
+  <path d="M4.5 8.2l2.3 2.3 4.7-4.8" fill="none" stroke="#ffffff" stroke-width="1.8" stroke-linecap="round" stroke-linejoin="round"/>
+</svg>
+SVG
+cat > bitmap/png_port_failed.svg <<'SVG'
+<svg xmlns="http://www.w3.org/2000/svg" width="16" height="16" viewBox="0 0 16 16">
+  <circle cx="8" cy="8" r="7" fill="#c4473b"/>
+  <path d="M5.3 5.3l5.4 5.4M10.7 5.3l-5.4 5.4" fill="none" stroke="#ffffff" stroke-width="1.8" stroke-linecap="round"/>
+</svg>
+SVG
 cat > bitmap/png_background.svg <<'SVG'
 <svg xmlns="http://www.w3.org/2000/svg" width="640" height="120" viewBox="0 0 640 120">
   <rect width="640" height="120" rx="14" fill="#1f2d3d"/>

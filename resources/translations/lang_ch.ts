@@ -158,6 +158,45 @@
     </message>
 </context>
 <context>
+    <name>DlgSetSerialPort</name>
+    <message>
+        <source>通讯设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选择串口号:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>刷新串口</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>联机测试</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[%1] 命令成功</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请选择正确的串口号！</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DownloadJob</name>
     <message>
         <source>正在初始化[下载工程]任务...</source>

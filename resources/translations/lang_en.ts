@@ -157,6 +157,45 @@
     </message>
 </context>
 <context>
+    <name>DlgSetSerialPort</name>
+    <message>
+        <source>通讯设置</source>
+        <translation>Communication</translation>
+    </message>
+    <message>
+        <source>选择串口号:</source>
+        <translation>Serial port:</translation>
+    </message>
+    <message>
+        <source>刷新串口</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>联机测试</source>
+        <translation>Test connection</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Tips</translation>
+    </message>
+    <message>
+        <source>[%1] 命令成功</source>
+        <translation>[%1] Command succeeded</translation>
+    </message>
+    <message>
+        <source>请选择正确的串口号！</source>
+        <translation>Please choose a valid serial port!</translation>
+    </message>
+</context>
+<context>
     <name>DownloadJob</name>
     <message>
         <source>正在初始化[下载工程]任务...</source>

@@ -110,9 +110,14 @@ void TestComPortNames::folderEntriesWin()
     QCOMPARE(ComPortNames::comNumber("/dev/ttyS2"), -1); // COM3 belongs to the link
     QCOMPARE(ComPortNames::comNumber("/dev/pts/9"), -1);
 
+    // A link to a device node is recognised as that device.
+    QVERIFY(QFile::link(QStringLiteral("/dev/null"), m_dir->filePath(QStringLiteral("COM7"))));
+    QCOMPARE(ComPortNames::comNumber("/dev/null"), 7);
+
     const std::vector<ComPortNames::PortEntry> ports = ComPortNames::folderPorts();
-    QCOMPARE(ports.size(), std::size_t(1));
+    QCOMPARE(ports.size(), std::size_t(2));
     QCOMPARE(ports.at(0).number, 3);
+    QCOMPARE(ports.at(1).number, 7);
 }
 
 QTEST_GUILESS_MAIN(TestComPortNames)

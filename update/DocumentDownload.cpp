@@ -43,13 +43,7 @@ void runWorker(QPointer<CDlgDownPdf> document, QPointer<TransferDialog> dialog, 
         state.downloading.store(true);
         break;
     case TransferLoop::End::Stopped:
-        state.cancelDownload.store(false);
-        state.downloading.store(false);
-        post(dialog, [](TransferDialog& d) {
-            d.setStartEnabled(true);
-            d.setCancelEnabled(false);
-            d.setStatusText(TransferTexts::cancelled());
-        });
+        TransferDialog::afterStop(dialog);
         break;
     case TransferLoop::End::CannotDelete:
         showMessage(dialog, TransferTexts::cannotDelete(localPath));

@@ -63,13 +63,7 @@ void run(QPointer<TransferDialog> dialog)
 
     switch (loop.run()) {
     case TransferLoop::End::Stopped:
-        state.cancelDownload.store(false);
-        state.downloading.store(false);
-        post(dialog, [](TransferDialog& d) {
-            d.setStartEnabled(true);
-            d.setCancelEnabled(false);
-            d.setStatusText(TransferTexts::cancelled());
-        });
+        TransferDialog::afterStop(dialog);
         return;
     case TransferLoop::End::CannotDelete:
         showMessage(TransferTexts::cannotDelete(installer));

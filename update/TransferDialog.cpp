@@ -1,6 +1,8 @@
 #include "update/TransferDialog.h"
 
 #include "update/HostEnvironment.h"
+#include "update/TransferTexts.h"
+#include "update/UpdateState.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -51,6 +53,17 @@ void TransferDialog::post(const QPointer<TransferDialog>& dialog,
     HostEnvironment::postToGuiThread([dialog, change] {
         if (dialog)
             change(*dialog);
+    });
+}
+
+void TransferDialog::afterStop(const QPointer<TransferDialog>& dialog)
+{
+    updateState().cancelDownload.store(false);
+    updateState().downloading.store(false);
+    post(dialog, [](TransferDialog& d) {
+        d.setStartEnabled(true);
+        d.setCancelEnabled(false);
+        d.setStatusText(TransferTexts::cancelled());
     });
 }
 

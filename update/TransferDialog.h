@@ -29,6 +29,9 @@ public:
     // dialog has closed by then.
     static void post(const QPointer<TransferDialog>& dialog,
                      std::function<void(TransferDialog&)> change);
+    // After a transfer stopped on request: the request and the download flag
+    // are cleared and the dialog offers Start again.
+    static void afterStop(const QPointer<TransferDialog>& dialog);
     // The transfer loop's status and progress reports, routed to the dialog.
     static TransferLoop::Reports reportsTo(const QPointer<TransferDialog>& dialog);
 

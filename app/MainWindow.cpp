@@ -6,6 +6,7 @@
 #include "app/SettingsFiles.h"
 #include "app/UserPrompt.h"
 #include "app/WindowGeometry.h"
+#include "editor/DlgSetDynamicText.h"
 #include "plc/CPlcManager.h"
 #include "plc/DlgSetPlc.h"
 #include "project/CLedManager.h"
@@ -547,6 +548,13 @@ void MainWindow::on_action_set_serialport_triggered()
         setModified(true);
     }
     updateStatusBar();
+}
+
+void MainWindow::on_action_set_dynamic_text_triggered()
+{
+    DlgSetDynamicText dialog(this, m_project.get(), [this] { setModified(true); });
+    if (UserPrompt::exec(dialog) == QDialog::Accepted && m_project && m_project->isOpen)
+        setModified(true);
 }
 
 void MainWindow::serial_recv(uint nRet, CSerialCommandBase* pCmd)

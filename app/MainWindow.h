@@ -58,6 +58,7 @@ public slots:
     bool on_action_file_close_triggered();
     void on_action_set_project_triggered();
     void on_action_set_serialport_triggered();
+    void on_action_set_dynamic_text_triggered();
     void on_action_frame_add_triggered();
     void on_action_frame_copy_triggered();
     void on_action_frame_del_triggered();

@@ -79,6 +79,97 @@
     </message>
 </context>
 <context>
+    <name>DlgSetDynamicText</name>
+    <message>
+        <source>动态数字串</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最大行数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>行数:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>是否滑动</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>启用滑动</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>显示速度:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>寄存器</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>站号:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>类型:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>地址:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>寄存器个数:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数值为0时内容不显示！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>内容</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[数值]只允许输入数字0-9,范围为0-65535</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[内容]最大长度24个字符,仅允许数字0-9或字母(A,B,C,D,E,F,H,L,P,U,-)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数值项不允许为空！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>内容项不允许为空！</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DlgSetPlc</name>
     <message>
         <source>产品型号</source>

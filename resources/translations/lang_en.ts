@@ -78,6 +78,97 @@
     </message>
 </context>
 <context>
+    <name>DlgSetDynamicText</name>
+    <message>
+        <source>动态数字串</source>
+        <translation>Dynamic Digital String</translation>
+    </message>
+    <message>
+        <source>最大行数</source>
+        <translation>Rows</translation>
+    </message>
+    <message>
+        <source>行数:</source>
+        <translation>Rows:</translation>
+    </message>
+    <message>
+        <source>是否滑动</source>
+        <translation>Sliding</translation>
+    </message>
+    <message>
+        <source>启用滑动</source>
+        <translation>Slide</translation>
+    </message>
+    <message>
+        <source>显示速度:</source>
+        <translation>Speed:</translation>
+    </message>
+    <message>
+        <source>寄存器</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>站号:</source>
+        <translation>Station:</translation>
+    </message>
+    <message>
+        <source>类型:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>地址:</source>
+        <translation>Address:</translation>
+    </message>
+    <message>
+        <source>寄存器个数:</source>
+        <translation>Register count:</translation>
+    </message>
+    <message>
+        <source>数值为0时内容不显示！</source>
+        <translation>A value of 0 shows no text!</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>数值</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>内容</source>
+        <translation>Content</translation>
+    </message>
+    <message>
+        <source>[数值]只允许输入数字0-9,范围为0-65535</source>
+        <translation>[Value] digits 0-9 only, from 0 to 65535</translation>
+    </message>
+    <message>
+        <source>[内容]最大长度24个字符,仅允许数字0-9或字母(A,B,C,D,E,F,H,L,P,U,-)</source>
+        <translation>[Content] at most 24 characters, only digits 0-9 or the letters (A,B,C,D,E,F,H,L,P,U,-)</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Tips</translation>
+    </message>
+    <message>
+        <source>数值项不允许为空！</source>
+        <translation>A value must not be empty!</translation>
+    </message>
+    <message>
+        <source>内容项不允许为空！</source>
+        <translation>A content must not be empty!</translation>
+    </message>
+</context>
+<context>
     <name>DlgSetPlc</name>
     <message>
         <source>产品型号</source>

@@ -63,9 +63,13 @@ void TestQSerialThread::failedCommandDiscardsTheQueue()
     QCOMPARE(probe.replies.at(0).code, uint(NoResponse)); // the enquiry got no answer
     QCOMPARE(probe.replies.at(0).kind, int(CSerialCommandBase::Download));
     QCOMPARE(probe.logsIn(QColor(0, 0, 255)), QStringList{QString::fromUtf8("下载失败...")});
-    // The connection test queued behind it is deleted without a reply.
+    // The connection test queued behind it is deleted without a reply; the
+    // next one, answered, succeeds.
+    {
+        QMutexLocker lock(&FakeSerialApi::state().lock);
+        FakeSerialApi::state().replies = {QByteArray(1, 0x06)};
+    }
     worker.queueReadType();
-    FakeSerialApi::state().replies = {QByteArray(1, 0x06)};
     QTRY_COMPARE(probe.replies.size(), 2);
     QCOMPARE(probe.replies.at(1).code, uint(Ok));
     QCOMPARE(probe.replies.at(1).kind, int(CSerialCommandBase::ReadType));

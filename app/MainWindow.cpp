@@ -9,6 +9,7 @@
 #include "editor/DlgSetDynamicText.h"
 #include "plc/CPlcManager.h"
 #include "plc/DlgSetPlc.h"
+#include "plc/DlgTextmonitor.h"
 #include "project/CLedManager.h"
 #include "project/CLedProject.h"
 #include "project/CompileCheck.h"
@@ -555,6 +556,17 @@ void MainWindow::on_action_set_dynamic_text_triggered()
     DlgSetDynamicText dialog(this, m_project.get(), [this] { setModified(true); });
     if (UserPrompt::exec(dialog) == QDialog::Accepted && m_project && m_project->isOpen)
         setModified(true);
+}
+
+void MainWindow::on_actionDlgTextmonitor_triggered()
+{
+    if (!m_project || !m_project->isOpen)
+        return;
+    DlgTextmonitor dialog(this, m_project.get());
+    if (UserPrompt::exec(dialog) != QDialog::Accepted)
+        return;
+    m_editor->updateRangeTips();
+    setModified(true);
 }
 
 void MainWindow::serial_recv(uint nRet, CSerialCommandBase* pCmd)

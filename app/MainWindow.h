@@ -59,6 +59,7 @@ public slots:
     void on_action_set_project_triggered();
     void on_action_set_serialport_triggered();
     void on_action_set_dynamic_text_triggered();
+    void on_actionDlgTextmonitor_triggered();
     void on_action_frame_add_triggered();
     void on_action_frame_copy_triggered();
     void on_action_frame_del_triggered();

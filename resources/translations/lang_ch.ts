@@ -288,6 +288,213 @@
     </message>
 </context>
 <context>
+    <name>DlgTextmonitor</name>
+    <message>
+        <source>参数设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>常规</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>参数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>密码:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>屏保</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>屏保时间:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>分</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>屏保时间设为0，无屏保</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭背光</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>屏保亮度</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>显示数字串</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文本:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>备注：最大长度24个字符,仅允许数字0-9或字母(A,B,C,D,E,F,H,L,P,U)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>启用滑动</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>显示速度:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>显示亮度:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>启用设置导航灯(上/下/确认/移位)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>状态控制</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设备站号:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>使用按键地址</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>寄存器类型:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>地址:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>默认M8080-M8089</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>使用按键灯地址</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>使用T灯地址</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>显示地址</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>是否启用6位数据显示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>是否自定义左地址(左两位或上排)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>小数位:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>是否有符号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>是否先导0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>是否自定义右地址(右四位或下排)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>报警</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>启用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 蜂鸣器</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>控制蜂鸣器</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>其他参数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭按键声音</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开机文字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>是否启用开机文字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 文本内容:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>是否滑动</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>持续显示时间:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(秒)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>范围:%1-%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>范围:%1-%2  %3为时钟点,%4为T9灯,%5为T10灯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>屏保显示文本串不能为空！</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DownloadJob</name>
     <message>
         <source>正在初始化[下载工程]任务...</source>

@@ -287,6 +287,213 @@
     </message>
 </context>
 <context>
+    <name>DlgTextmonitor</name>
+    <message>
+        <source>参数设置</source>
+        <translation>System Setting</translation>
+    </message>
+    <message>
+        <source>常规</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>参数</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>密码:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>屏保</source>
+        <translation>Screen saver</translation>
+    </message>
+    <message>
+        <source>屏保时间:</source>
+        <translation>Screen saver after:</translation>
+    </message>
+    <message>
+        <source>分</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>屏保时间设为0，无屏保</source>
+        <translation>A screen saver time of 0 turns the screen saver off</translation>
+    </message>
+    <message>
+        <source>关闭背光</source>
+        <translation>Backlight off</translation>
+    </message>
+    <message>
+        <source>屏保亮度</source>
+        <translation>Dimmed</translation>
+    </message>
+    <message>
+        <source>显示数字串</source>
+        <translation>Show text</translation>
+    </message>
+    <message>
+        <source>文本:</source>
+        <translation>Text:</translation>
+    </message>
+    <message>
+        <source>备注：最大长度24个字符,仅允许数字0-9或字母(A,B,C,D,E,F,H,L,P,U)</source>
+        <translation>Note: at most 24 characters, only digits 0-9 or the letters (A,B,C,D,E,F,H,L,P,U)</translation>
+    </message>
+    <message>
+        <source>启用滑动</source>
+        <translation>Slide</translation>
+    </message>
+    <message>
+        <source>显示速度:</source>
+        <translation>Speed:</translation>
+    </message>
+    <message>
+        <source>LED</source>
+        <translation>LED</translation>
+    </message>
+    <message>
+        <source>显示亮度:</source>
+        <translation>Brightness:</translation>
+    </message>
+    <message>
+        <source>启用设置导航灯(上/下/确认/移位)</source>
+        <translation>Navigation lamps on (up/down/enter/shift)</translation>
+    </message>
+    <message>
+        <source>状态控制</source>
+        <translation>Status control</translation>
+    </message>
+    <message>
+        <source>设备站号:</source>
+        <translation>Station:</translation>
+    </message>
+    <message>
+        <source>使用按键地址</source>
+        <translation>Use key address</translation>
+    </message>
+    <message>
+        <source>寄存器类型:</source>
+        <translation>Register type:</translation>
+    </message>
+    <message>
+        <source>地址:</source>
+        <translation>Address:</translation>
+    </message>
+    <message>
+        <source>默认M8080-M8089</source>
+        <translation>Default M8080-M8089</translation>
+    </message>
+    <message>
+        <source>使用按键灯地址</source>
+        <translation>Use key lamp address</translation>
+    </message>
+    <message>
+        <source>使用T灯地址</source>
+        <translation>Use T lamp address</translation>
+    </message>
+    <message>
+        <source>显示地址</source>
+        <translation>Display address</translation>
+    </message>
+    <message>
+        <source>是否启用6位数据显示</source>
+        <translation>Six-digit display</translation>
+    </message>
+    <message>
+        <source>是否自定义左地址(左两位或上排)</source>
+        <translation>Custom left address (left two digits or upper row)</translation>
+    </message>
+    <message>
+        <source>小数位:</source>
+        <translation>Decimals:</translation>
+    </message>
+    <message>
+        <source>是否有符号</source>
+        <translation>Signed</translation>
+    </message>
+    <message>
+        <source>是否先导0</source>
+        <translation>Leading zeros</translation>
+    </message>
+    <message>
+        <source>是否自定义右地址(右四位或下排)</source>
+        <translation>Custom right address (right four digits or lower row)</translation>
+    </message>
+    <message>
+        <source>报警</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>启用</source>
+        <translation>Enabled</translation>
+    </message>
+    <message>
+        <source> 蜂鸣器</source>
+        <translation> Buzzer</translation>
+    </message>
+    <message>
+        <source>控制蜂鸣器</source>
+        <translation>Buzzer control</translation>
+    </message>
+    <message>
+        <source>其他参数</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>关闭按键声音</source>
+        <translation>Key sound off</translation>
+    </message>
+    <message>
+        <source>开机文字</source>
+        <translation>Boot text</translation>
+    </message>
+    <message>
+        <source>是否启用开机文字</source>
+        <translation>Show a boot text</translation>
+    </message>
+    <message>
+        <source> 文本内容:</source>
+        <translation> Text:</translation>
+    </message>
+    <message>
+        <source>是否滑动</source>
+        <translation>Sliding</translation>
+    </message>
+    <message>
+        <source>持续显示时间:</source>
+        <translation>Shown for:</translation>
+    </message>
+    <message>
+        <source>(秒)</source>
+        <translation>(s)</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>范围:%1-%2</source>
+        <translation>Range:%1-%2</translation>
+    </message>
+    <message>
+        <source>范围:%1-%2  %3为时钟点,%4为T9灯,%5为T10灯</source>
+        <translation>Range:%1-%2  %3 is the clock point, %4 T9 lamp, %5 T10 lamp</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Tips</translation>
+    </message>
+    <message>
+        <source>屏保显示文本串不能为空！</source>
+        <translation>The screen saver text must not be empty!</translation>
+    </message>
+</context>
+<context>
     <name>DownloadJob</name>
     <message>
         <source>正在初始化[下载工程]任务...</source>

@@ -46,6 +46,15 @@ void PageEditor::modified()
     m_setModified(true);
 }
 
+bool PageEditor::editPage(const std::function<void()>& change)
+{
+    if (!editable())
+        return false;
+    change();
+    modified();
+    return true;
+}
+
 void PageEditor::setUp()
 {
     QTableWidget* table = ui.tableWidget;
@@ -322,76 +331,49 @@ void PageEditor::totalDigitsChanged(int total)
 
 void PageEditor::decimalsChanged(int decimals)
 {
-    if (!editable())
-        return;
-    m_project->setPageDecimals(m_curPage, quint32(decimals));
-    modified();
-    updatePreview();
+    if (editPage([&] { m_project->setPageDecimals(m_curPage, quint32(decimals)); }))
+        updatePreview();
 }
 
 void PageEditor::signedClicked(bool on)
 {
-    if (!editable())
-        return;
-    m_project->setPageSigned(m_curPage, on);
-    modified();
-    updatePreview();
+    if (editPage([&] { m_project->setPageSigned(m_curPage, on); }))
+        updatePreview();
 }
 
 void PageEditor::leadingZeroClicked(bool on)
 {
-    if (!editable())
-        return;
-    m_project->setPageLeadingZero(m_curPage, on);
-    modified();
+    editPage([&] { m_project->setPageLeadingZero(m_curPage, on); });
 }
 
 void PageEditor::stationChanged(int value)
 {
-    if (!editable())
-        return;
-    m_project->setPageStation(m_curPage, quint32(value));
-    modified();
+    editPage([&] { m_project->setPageStation(m_curPage, quint32(value)); });
 }
 
 void PageEditor::regTypeChanged(const QString& type)
 {
-    if (!editable())
-        return;
-    m_project->setPageRegType(m_curPage, type);
-    modified();
+    editPage([&] { m_project->setPageRegType(m_curPage, type); });
 }
 
 void PageEditor::addressChanged(int value)
 {
-    if (!editable())
-        return;
-    m_project->setPageAddress(m_curPage, quint32(value));
-    modified();
+    editPage([&] { m_project->setPageAddress(m_curPage, quint32(value)); });
 }
 
 void PageEditor::countChanged(int value)
 {
-    if (!editable())
-        return;
-    m_project->setPageCount(m_curPage, quint32(value));
-    modified();
+    editPage([&] { m_project->setPageCount(m_curPage, quint32(value)); });
 }
 
 void PageEditor::settableClicked(bool on)
 {
-    if (!editable())
-        return;
-    m_project->setPageSettable(m_curPage, on);
-    modified();
+    editPage([&] { m_project->setPageSettable(m_curPage, on); });
 }
 
 void PageEditor::encryptedClicked(bool on)
 {
-    if (!editable())
-        return;
-    m_project->setPageEncrypted(m_curPage, on);
-    modified();
+    editPage([&] { m_project->setPageEncrypted(m_curPage, on); });
 }
 
 void PageEditor::limitClicked(bool on)
@@ -405,18 +387,12 @@ void PageEditor::limitClicked(bool on)
 
 void PageEditor::minChanged(int value)
 {
-    if (!editable())
-        return;
-    m_project->setPageMinValue(m_curPage, value);
-    modified();
+    editPage([&] { m_project->setPageMinValue(m_curPage, value); });
 }
 
 void PageEditor::maxChanged(int value)
 {
-    if (!editable())
-        return;
-    m_project->setPageMaxValue(m_curPage, value);
-    modified();
+    editPage([&] { m_project->setPageMaxValue(m_curPage, value); });
 }
 
 bool PageEditor::confirmTakeOver(const QString& question)

@@ -73,6 +73,9 @@ private:
     // True when edits may be written: a project is open and nothing is being filled.
     bool editable() const;
     void modified();
+    // Writes one change of the current page when edits may be written, then
+    // marks the project modified; false when nothing was written.
+    bool editPage(const std::function<void()>& change);
     void setLimitWidgetsVisible(bool visible);
     void lampChanged(Kind kind, int n);
     void showLamp(Kind kind);

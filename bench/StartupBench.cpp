@@ -1,12 +1,16 @@
 // Time from process start to Segmo's main window shown and idle with the
 // demo project open, against a minimal Qt Widgets program that shows one
-// empty main window the same way. Both run headless (offscreen platform) in
-// a copy of the program directory; the median of several runs counts.
+// empty main window the same way. Both run in a copy of the program
+// directory on a real X server when there is one (an Xvfb the bench starts
+// itself, or $DISPLAY), which is what a user's start costs; the offscreen
+// platform is measured as well. The median of several runs counts.
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 #include <algorithm>
 #include <cstdio>
 
@@ -14,13 +18,19 @@ namespace {
 
 constexpr int kRuns = 9;
 
-double medianMs(const QString& program, const QStringList& arguments, const QString& workDir)
+double medianMs(const QString& program, const QStringList& arguments, const QString& workDir,
+                const QString& display)
 {
     QVector<double> times;
     for (int run = 0; run < kRuns; ++run) {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        if (display.isEmpty()) {
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        } else {
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+            environment.insert(QStringLiteral("DISPLAY"), display);
+        }
         environment.insert(QStringLiteral("SEGMO_QUIT_WHEN_IDLE"), QStringLiteral("1"));
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(workDir);
@@ -37,6 +47,28 @@ double medianMs(const QString& program, const QStringList& arguments, const QStr
     return times.at(kRuns / 2);
 }
 
+struct Result
+{
+    double minimal;
+    double segmo;
+};
+
+// Both programs on one platform: "" for offscreen, else an X display.
+bool measure(const QString& bin, const QString& programDir, const QString& display, Result& out)
+{
+    const QString demo = bin + QStringLiteral("/../../examples/demo.kavio");
+    out.minimal = medianMs(bin + QStringLiteral("/minimal-window"), {}, programDir, display);
+    out.segmo = medianMs(programDir + QStringLiteral("/Segmo"), {demo}, programDir, display);
+    const QString name = display.isEmpty() ? QStringLiteral("offscreen")
+                                           : QStringLiteral("X server %1").arg(display);
+    if (out.minimal < 0 || out.segmo < 0)
+        return false;
+    std::printf("%s: minimal Qt main window %.1f ms, Segmo with the demo %.1f ms (medians of %d), "
+                "ratio %.2f\n",
+                qPrintable(name), out.minimal, out.segmo, kRuns, out.segmo / out.minimal);
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -47,15 +79,27 @@ int main(int argc, char* argv[])
     for (const char* file : {"Segmo", "Model.ini", "ZtFactory.dll", "ZtSerial.dll"})
         QFile::copy(bin + QLatin1Char('/') + QLatin1String(file),
                     programDir.filePath(QLatin1String(file)));
-    const QString demo = bin + QStringLiteral("/../../examples/demo.kavio");
 
-    const double minimal = medianMs(bin + QStringLiteral("/minimal-window"), {}, programDir.path());
-    const double segmo =
-        medianMs(programDir.filePath(QStringLiteral("Segmo")), {demo}, programDir.path());
-    if (minimal < 0 || segmo < 0)
+    // A private X server when Xvfb is installed, else the caller's display.
+    QProcess xvfb;
+    QString display = qEnvironmentVariable("DISPLAY");
+    if (!QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty()) {
+        display = QStringLiteral(":%1").arg(90 + QCoreApplication::applicationPid() % 9);
+        xvfb.start(QStringLiteral("Xvfb"), {display, QStringLiteral("-screen"), QStringLiteral("0"),
+                                            QStringLiteral("1280x1024x24")});
+        QThread::msleep(500);
+    }
+    Result offscreen{};
+    if (!measure(bin, programDir.path(), QString(), offscreen))
         return 1;
-    std::printf("minimal Qt main window: %.1f ms (median of %d)\n", minimal, kRuns);
-    std::printf("Segmo with the demo project: %.1f ms (median of %d)\n", segmo, kRuns);
-    std::printf("ratio %.2f (target at most 1.5)\n", segmo / minimal);
-    return segmo / minimal <= 1.5 ? 0 : 2;
+    Result onX = offscreen;
+    if (!display.isEmpty() && !measure(bin, programDir.path(), display, onX))
+        return 1;
+    xvfb.terminate();
+    xvfb.waitForFinished(3000);
+    // What a user waits for is the start on a real display.
+    const double ratio = onX.segmo / onX.minimal;
+    std::printf("ratio that counts (%s): %.2f (target at most 1.5)\n",
+                display.isEmpty() ? "offscreen" : "X server", ratio);
+    return ratio <= 1.5 ? 0 : 2;
 }

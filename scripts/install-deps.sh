@@ -8,7 +8,7 @@ PACKAGES="cmake make g++ pkg-config
 qtbase5-dev qtbase5-dev-tools libqt5serialport5-dev
 qttools5-dev qttools5-dev-tools libqt5svg5-dev
 libcurl4-openssl-dev
-fonts-wqy-microhei"
+fonts-wqy-microhei xvfb"
 
 missing=""
 for pkg in $PACKAGES; do

@@ -11,7 +11,7 @@ namespace MainWindowActions {
 
 namespace {
 
-struct ActionSpec
+struct ActionEntry
 {
     const char* name;
     const char* text;
@@ -20,14 +20,14 @@ struct ActionSpec
     bool statusTipIsText;
 };
 
-struct MenuSpec
+struct MenuEntry
 {
     const char* name;
     const char* title;
     std::initializer_list<const char*> actions; // nullptr marks a separator
 };
 
-const ActionSpec kActions[] = {
+const ActionEntry kActions[] = {
     {"action_file_new", QT_TRANSLATE_NOOP("MainWindow", "新建工程"),
      QT_TRANSLATE_NOOP("MainWindow", "新建"), ":/images/png_file_new", true},
     {"action_file_open", QT_TRANSLATE_NOOP("MainWindow", "打开工程"),
@@ -94,7 +94,7 @@ const ActionSpec kActions[] = {
     {"action_english", "English", nullptr, nullptr, false},
 };
 
-const MenuSpec kMenus[] = {
+const MenuEntry kMenus[] = {
     {"menu_file",
      QT_TRANSLATE_NOOP("MainWindow", "文件"),
      {"action_file_new", nullptr, "action_file_open", nullptr, "action_file_save", nullptr,
@@ -149,22 +149,22 @@ QAction* find(QMainWindow* window, const char* name)
 
 void createActions(QMainWindow* window)
 {
-    for (const ActionSpec& spec : kActions) {
+    for (const ActionEntry& entry : kActions) {
         auto* action = new QAction(window);
-        action->setObjectName(QString::fromLatin1(spec.name));
+        action->setObjectName(QString::fromLatin1(entry.name));
         // Through a pixmap: QIcon would consult the MIME database for these
         // suffix-less resource names, which costs more than drawing them.
-        if (spec.icon)
-            action->setIcon(QIcon(QPixmap(QString::fromLatin1(spec.icon))));
+        if (entry.icon)
+            action->setIcon(QIcon(QPixmap(QString::fromLatin1(entry.icon))));
     }
 }
 
 void buildMenus(QMainWindow* window, QToolBar* toolBar)
 {
-    for (const MenuSpec& spec : kMenus) {
+    for (const MenuEntry& entry : kMenus) {
         QMenu* menu = window->menuBar()->addMenu(QString());
-        menu->setObjectName(QString::fromLatin1(spec.name));
-        for (const char* name : spec.actions) {
+        menu->setObjectName(QString::fromLatin1(entry.name));
+        for (const char* name : entry.actions) {
             if (name)
                 menu->addAction(find(window, name));
             else
@@ -181,18 +181,19 @@ void buildMenus(QMainWindow* window, QToolBar* toolBar)
 
 void retranslate(QMainWindow* window)
 {
-    for (const ActionSpec& spec : kActions) {
-        QAction* action = find(window, spec.name);
-        const QString text = translated(spec.text);
+    for (const ActionEntry& entry : kActions) {
+        QAction* action = find(window, entry.name);
+        const QString text = translated(entry.text);
         action->setText(text);
-        action->setIconText(spec.iconText ? translated(spec.iconText) : text);
-        if (spec.statusTipIsText)
-            action->setStatusTip(QLatin1String(spec.name) == QLatin1String("action_file_saveas")
+        action->setIconText(entry.iconText ? translated(entry.iconText) : text);
+        if (entry.statusTipIsText)
+            action->setStatusTip(QLatin1String(entry.name) == QLatin1String("action_file_saveas")
                                      ? translated(kSaveAsStatusTip)
                                      : text);
     }
-    for (const MenuSpec& spec : kMenus)
-        window->findChild<QMenu*>(QString::fromLatin1(spec.name))->setTitle(translated(spec.title));
+    for (const MenuEntry& entry : kMenus)
+        window->findChild<QMenu*>(QString::fromLatin1(entry.name))
+            ->setTitle(translated(entry.title));
 }
 
 } // namespace MainWindowActions

@@ -2,6 +2,7 @@
 
 #include "project/Crc16Modbus.h"
 #include "serial/CSerialCommandBase.h"
+#include "serial/PanelFrame.h"
 #include "serial/QSerialThread.h"
 #include "serial/SerialSleep.h"
 #include "serial/SerialTransport.h"
@@ -20,11 +21,6 @@ constexpr int kHeadSize = 6;
 QString tr(const char* text)
 {
     return QCoreApplication::translate("DownloadJob", text);
-}
-
-quint16 bigEndian16(const QByteArray& bytes, int at)
-{
-    return quint16(quint8(bytes.at(at)) << 8 | quint8(bytes.at(at + 1)));
 }
 
 } // namespace
@@ -194,15 +190,13 @@ bool DownloadJob::firmwareNeedsUpdate(const QByteArray& reply, const QByteArray&
 {
     if (reply.size() < kHeadSize || file.size() < kHeadSize)
         return false;
-    const quint16 panelFlag = bigEndian16(reply, 0);
-    const quint16 fileFlag = bigEndian16(file, 0);
-    const quint16 panelModel = bigEndian16(reply, 2);
-    const quint16 fileModel = bigEndian16(file, 2);
-    const quint16 panelVersion = bigEndian16(reply, 4);
-    const quint16 fileVersion = bigEndian16(file, 4);
-    auto hex4 = [](quint16 v) {
-        return QStringLiteral("%1").arg(v, 4, 16, QLatin1Char('0')).toUpper();
-    };
+    const quint16 panelFlag = PanelFrame::bigEndian16(reply, 0);
+    const quint16 fileFlag = PanelFrame::bigEndian16(file, 0);
+    const quint16 panelModel = PanelFrame::bigEndian16(reply, 2);
+    const quint16 fileModel = PanelFrame::bigEndian16(file, 2);
+    const quint16 panelVersion = PanelFrame::bigEndian16(reply, 4);
+    const quint16 fileVersion = PanelFrame::bigEndian16(file, 4);
+    auto hex4 = [](quint16 v) { return QString::fromLatin1(PanelFrame::hexDigits(v, 4)); };
     log(tr("[N/O] 标志:%1-%2 | 型号:%3-%4 | 版本:%5-%6")
             .arg(hex4(panelFlag), hex4(fileFlag))
             .arg(panelModel)

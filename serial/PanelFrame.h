@@ -15,6 +15,12 @@ constexpr char NAK = 0x15;
 // value as `digits` upper-case hex digits, most significant first.
 QByteArray hexDigits(quint32 value, int digits);
 
+// The big-endian 16-bit value at `at` (the panel's head: flag, model, version).
+inline quint16 bigEndian16(const QByteArray& bytes, int at)
+{
+    return quint16(quint8(bytes.at(at)) << 8 | quint8(bytes.at(at + 1)));
+}
+
 // The sum modulo 256 of the bytes after STX up to and including ETX, walking
 // back from ETX (end points just after it) and adding at most 249 bytes.
 quint8 frameSum(const char* begin, const char* end);

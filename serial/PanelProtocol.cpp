@@ -12,17 +12,11 @@ namespace {
 constexpr int kHardwareReplyLength = 16;
 constexpr int kHardwarePayload = 6;
 
-quint16 bigEndian16(const QByteArray& bytes, int at)
-{
-    return quint16(quint8(bytes.at(at)) << 8 | quint8(bytes.at(at + 1)));
-}
-
 QString hexAndDecimal(quint16 value)
 {
     return QStringLiteral("%1-%2")
-        .arg(value, 4, 16, QLatin1Char('0'))
-        .arg(value, 5, 10, QLatin1Char('0'))
-        .toUpper();
+        .arg(QString::fromLatin1(PanelFrame::hexDigits(value, 4)))
+        .arg(value, 5, 10, QLatin1Char('0'));
 }
 
 } // namespace
@@ -79,13 +73,13 @@ uint PanelProtocol::hardwareQuery(CSerialCommandBase& command)
         return Timeout;
     if (payload.size() < kHardwarePayload)
         return CheckFailed;
-    const quint16 flag = bigEndian16(payload, 0);
-    const quint16 model = bigEndian16(payload, 2);
-    const quint16 version = bigEndian16(payload, 4);
+    const quint16 flag = PanelFrame::bigEndian16(payload, 0);
+    const quint16 model = PanelFrame::bigEndian16(payload, 2);
+    const quint16 version = PanelFrame::bigEndian16(payload, 4);
     command.model = model;
     m_log(QCoreApplication::translate("PanelProtocol", "硬件 | 标志:%1 | 型号:%2 | 版本:%3")
-              .arg(QStringLiteral("%1").arg(flag, 4, 16, QLatin1Char('0')).toUpper(),
-                   hexAndDecimal(model), hexAndDecimal(version)));
+              .arg(QString::fromLatin1(PanelFrame::hexDigits(flag, 4)), hexAndDecimal(model),
+                   hexAndDecimal(version)));
     return Ok;
 }
 

@@ -37,7 +37,6 @@ namespace {
 
 const QString kExtension = QStringLiteral(".kavio");
 const QString kGeometryName = QStringLiteral("MainWindow");
-constexpr int kDefaultColumnWidths[3] = {50, 80, 120};
 
 QString desktop()
 {
@@ -672,7 +671,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::restoreGeometryFromSettings()
 {
-    QSettings ini(QString::fromLatin1(SettingsFiles::kPositionFile), QSettings::IniFormat);
     QPoint pos = storedWindowPos(kGeometryName);
     const QSize size = storedWindowSize(kGeometryName);
     const QList<QScreen*> screens = QGuiApplication::screens();
@@ -683,14 +681,9 @@ void MainWindow::restoreGeometryFromSettings()
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
         pos = area.center() - QPoint(size.width() / 2, size.height() / 2);
     }
-    if (pos.x() != 0 && pos.y() != 0)
-        move(pos);
-    if (size.width() > 0 && size.height() > 0)
-        resize(size);
-    for (int column = 0; column < 3; ++column) {
-        const int width = ini.value(QStringLiteral("/MainWindow/col%1").arg(column + 1)).toInt();
-        ui->tableWidget->setColumnWidth(column, width < 1 ? kDefaultColumnWidths[column] : width);
-    }
+    applyWindowGeometry(this, pos, size);
+    restoreColumnWidths(ui->tableWidget, kGeometryName, {50, 80, 120});
+    QSettings ini(QString::fromLatin1(SettingsFiles::kPositionFile), QSettings::IniFormat);
     const QSize dock = ini.value(QStringLiteral("/MainWindow/baseDockSize")).toSize();
     if (dock.width() > 0)
         resizeDocks({ui->dockWidget}, {dock.width()}, Qt::Horizontal);
@@ -699,11 +692,9 @@ void MainWindow::restoreGeometryFromSettings()
 void MainWindow::saveGeometryToSettings()
 {
     saveWindowGeometry(this, kGeometryName);
+    saveColumnWidths(ui->tableWidget, kGeometryName, 3);
     QSettings ini(QString::fromLatin1(SettingsFiles::kPositionFile), QSettings::IniFormat);
     ini.setValue(QStringLiteral("/MainWindow/baseDockSize"), ui->dockWidget->size());
-    for (int column = 0; column < 3; ++column)
-        ini.setValue(QStringLiteral("/MainWindow/col%1").arg(column + 1),
-                     ui->tableWidget->columnWidth(column));
 }
 
 // The panel's edit handlers: the page editor does the work.

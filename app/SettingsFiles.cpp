@@ -19,6 +19,12 @@ QString sizeKey(const QString& window)
     return QLatin1Char('/') + window + QStringLiteral("/size");
 }
 
+// Columns count from 0 in the code and from 1 in the file.
+QString columnKey(const QString& window, int column)
+{
+    return QStringLiteral("/%1/col%2").arg(window).arg(column + 1);
+}
+
 const QString kRecentKey = QStringLiteral("recentFileList");
 const QString kPortKey = QStringLiteral("/MainWindow/port");
 const QString kLanguageKey = QStringLiteral("/language/country");
@@ -80,6 +86,18 @@ void storeWindowGeometry(const QString& name, const QPoint& pos, const QSize& si
     QSettings settings(fileName(SettingsFiles::kPositionFile), QSettings::IniFormat);
     settings.setValue(positionKey(name), pos);
     settings.setValue(sizeKey(name), size);
+}
+
+int storedColumnWidth(const QString& name, int column)
+{
+    QSettings settings(fileName(SettingsFiles::kPositionFile), QSettings::IniFormat);
+    return settings.value(columnKey(name, column)).toInt();
+}
+
+void storeColumnWidth(const QString& name, int column, int width)
+{
+    QSettings settings(fileName(SettingsFiles::kPositionFile), QSettings::IniFormat);
+    settings.setValue(columnKey(name, column), width);
 }
 
 QStringList recentFiles()

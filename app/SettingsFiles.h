@@ -27,6 +27,9 @@ void saveLanguageSetting(const QString& country);
 QPoint storedWindowPos(const QString& name);
 QSize storedWindowSize(const QString& name);
 void storeWindowGeometry(const QString& name, const QPoint& pos, const QSize& size);
+// "/N/col<k>" of LedPos.ini for column k - 1; 0 when missing.
+int storedColumnWidth(const QString& name, int column);
+void storeColumnWidth(const QString& name, int column, int width);
 
 // The recent projects of MruFile.ini, newest first, at most ten.
 QStringList recentFiles();

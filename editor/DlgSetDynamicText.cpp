@@ -1,16 +1,15 @@
 #include "editor/DlgSetDynamicText.h"
 
 #include "app/UserPrompt.h"
+#include "app/WindowGeometry.h"
 #include "editor/CustomItemDelegrate.h"
 #include "plc/CPlcManager.h"
 #include "project/CLedProject.h"
 #include "ui_DlgSetDynamicText.h"
 
 #include <QCloseEvent>
-#include <QSettings>
 
 namespace {
-constexpr int kDefaultWidths[3] = {50, 70, 250};
 const QString kGeometryName = QStringLiteral("DlgSetDynamicText");
 } // namespace
 
@@ -70,18 +69,8 @@ DlgSetDynamicText::~DlgSetDynamicText() = default;
 
 void DlgSetDynamicText::restoreGeometryAndColumns()
 {
-    QSettings ini(QStringLiteral("LedPos.ini"), QSettings::IniFormat);
-    const QPoint pos = ini.value(QStringLiteral("/%1/pos").arg(kGeometryName)).toPoint();
-    const QSize size = ini.value(QStringLiteral("/%1/size").arg(kGeometryName)).toSize();
-    for (int column = 0; column < 3; ++column) {
-        const int width =
-            ini.value(QStringLiteral("/%1/col%2").arg(kGeometryName).arg(column + 1)).toInt();
-        ui->tableWidget->setColumnWidth(column, width > 0 ? width : kDefaultWidths[column]);
-    }
-    if (pos.x() != 0 && pos.y() != 0)
-        move(pos);
-    if (size.width() > 0 && size.height() > 0)
-        resize(size);
+    restoreColumnWidths(ui->tableWidget, kGeometryName, {50, 70, 250});
+    restoreWindowGeometry(this, kGeometryName);
 }
 
 void DlgSetDynamicText::rebuildRows()
@@ -192,11 +181,7 @@ void DlgSetDynamicText::on_mBtnClose_clicked()
 
 void DlgSetDynamicText::closeEvent(QCloseEvent* event)
 {
-    QSettings ini(QStringLiteral("LedPos.ini"), QSettings::IniFormat);
-    ini.setValue(QStringLiteral("/%1/pos").arg(kGeometryName), pos());
-    ini.setValue(QStringLiteral("/%1/size").arg(kGeometryName), size());
-    for (int column = 0; column < 3; ++column)
-        ini.setValue(QStringLiteral("/%1/col%2").arg(kGeometryName).arg(column + 1),
-                     ui->tableWidget->columnWidth(column));
+    saveWindowGeometry(this, kGeometryName);
+    saveColumnWidths(ui->tableWidget, kGeometryName, 3);
     QDialog::closeEvent(event);
 }

@@ -17,8 +17,25 @@ QString countryFor(const QString& stored, const QLocale& system)
     return country == QLatin1String("chinese") ? country : QStringLiteral("english");
 }
 
-void applyLanguage(QTranslator& program, QTranslator& framework)
+namespace {
+
+QTranslator& translator(const char* name)
 {
+    QCoreApplication* app = QCoreApplication::instance();
+    auto* found = app->findChild<QTranslator*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+    if (found)
+        return *found;
+    auto* created = new QTranslator(app);
+    created->setObjectName(QLatin1String(name));
+    return *created;
+}
+
+} // namespace
+
+void applyLanguage()
+{
+    QTranslator& program = translator("programTranslator");
+    QTranslator& framework = translator("frameworkTranslator");
     const QString country = countryFor(languageSetting(), QLocale::system());
     QCoreApplication::removeTranslator(&program);
     QCoreApplication::removeTranslator(&framework);

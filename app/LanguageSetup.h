@@ -3,8 +3,6 @@
 #include <QLocale>
 #include <QString>
 
-class QTranslator;
-
 // The interface language: "/language/country" of Segmo.ini, or the system's
 // language when it is not set.
 namespace LanguageSetup {
@@ -14,8 +12,9 @@ namespace LanguageSetup {
 QString countryFor(const QString& stored, const QLocale& system);
 
 // Reads the setting, loads the program's catalogue (and the framework's own
-// English texts for English) into the two translators, installs them, sets
-// the language index and writes the setting back.
-void applyLanguage(QTranslator& program, QTranslator& framework);
+// English texts for English), installs them, sets the language index and
+// writes the setting back. Runs again after a language switch: the two
+// translators are children of the application object and are reused.
+void applyLanguage();
 
 } // namespace LanguageSetup

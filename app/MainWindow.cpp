@@ -4,6 +4,8 @@
 #include "app/PortSelection.h"
 #include "app/ProcessValues.h"
 #include "app/SettingsFiles.h"
+#include "app/ToolCommands.h"
+#include "app/UpdateCommand.h"
 #include "app/UserPrompt.h"
 #include "app/WindowGeometry.h"
 #include "editor/DlgSetDynamicText.h"
@@ -87,7 +89,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWi
     installEventFilter(this);
     setAcceptDrops(true);
     restoreGeometryFromSettings();
-    runStartupUpdateCheck();
+    m_tools = new ToolCommands(this, [this](QByteArray& image) { return compileProject(this, image); });
+    connect(&m_tools->imageToolProcess(),
+            QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
+            &MainWindow::slotMonitorFinished);
+    setUpLanguageActions();
+    m_startupExitCode = UpdateCommand::run(this, false);
 }
 
 MainWindow::~MainWindow()
@@ -115,9 +122,14 @@ void MainWindow::bindDataFiles()
             tr("加载型号列表失败，请检查文件是否存在: %1").arg(QStringLiteral("Model.ini")));
 }
 
-void MainWindow::runStartupUpdateCheck()
+void MainWindow::setUpLanguageActions()
 {
-    // The start-up update check through ZtVersion.dll joins here (issue #7).
+    QAction* chinese = findChild<QAction*>(QStringLiteral("action_chinese"));
+    QAction* english = findChild<QAction*>(QStringLiteral("action_english"));
+    chinese->setCheckable(true);
+    english->setCheckable(true);
+    chinese->setChecked(languageIndex() == ProcessValues::Chinese);
+    english->setChecked(languageIndex() != ProcessValues::Chinese);
 }
 
 void MainWindow::buildStatusBar()
@@ -792,4 +804,84 @@ void MainWindow::on_m_TFlicker_clicked(bool checked)
 void MainWindow::on_m_KFlicker_clicked(bool checked)
 {
     m_editor->fFlickerClicked(checked);
+}
+
+void MainWindow::on_action_about_help_triggered()
+{
+    m_tools->openHelpManual();
+}
+
+void MainWindow::on_action_about_update_triggered()
+{
+    m_tools->checkForUpdate();
+}
+
+void MainWindow::on_action_about_web_triggered()
+{
+    m_tools->openWebSite();
+}
+
+void MainWindow::on_action_about_us_triggered()
+{
+    m_tools->showAboutBox();
+}
+
+void MainWindow::on_action_about_product_triggered()
+{
+    m_tools->openProductManual();
+}
+
+void MainWindow::on_action_Hubrix_triggered()
+{
+    m_tools->startSoftwareCentre();
+}
+
+void MainWindow::on_action_set_usb_driver_triggered()
+{
+    m_tools->installUsbDriver();
+}
+
+void MainWindow::on_action_io_check_triggered()
+{
+    m_tools->showIoCheckHelp();
+}
+
+void MainWindow::on_action_compile_zip_triggered()
+{
+    m_tools->startImageTool(ToolCommands::ImageTool::BatchTool);
+}
+
+void MainWindow::on_action_compile_moniter_triggered()
+{
+    m_tools->startImageTool(ToolCommands::ImageTool::SingleRowSimulator);
+}
+
+void MainWindow::on_action_compile_moniter2_triggered()
+{
+    m_tools->startImageTool(ToolCommands::ImageTool::DoubleRowSimulator);
+}
+
+void MainWindow::on_action_err_plce0_triggered()
+{
+    m_tools->showPlcErrorHelp();
+}
+
+void MainWindow::on_action_err_plcee_triggered()
+{
+    m_tools->showPlcErrorHelp();
+}
+
+void MainWindow::on_action_chinese_triggered()
+{
+    m_tools->switchLanguage(ProcessValues::Chinese);
+}
+
+void MainWindow::on_action_english_triggered()
+{
+    m_tools->switchLanguage(ProcessValues::English);
+}
+
+void MainWindow::slotMonitorFinished()
+{
+    m_tools->imageToolFinished();
 }

@@ -15,6 +15,7 @@ class QMimeData;
 class QProgressBar;
 class QSerialThread;
 class QTableWidgetItem;
+class ToolCommands;
 namespace Ui {
 class MainWindow;
 }
@@ -45,6 +46,10 @@ public:
     // A project to open once the window has been shown for the first time.
     void setStartupProject(const QString& path) { m_startupProjectPath = path; }
     QSerialThread* serialWorker() const { return m_worker.get(); }
+    ToolCommands* toolCommands() const { return m_tools; }
+    // Nonzero when the start-up update check found ZtVersion.dll missing or
+    // broken: Segmo ends with this code instead of showing the window.
+    int startupExitCode() const { return m_startupExitCode; }
     bool isCtrlHeld() const { return m_ctrlHeld; }
 
     // The project file name the save dialog gave, with ".kavio" when it lacks it.
@@ -100,6 +105,23 @@ public slots:
     void on_m_TFlicker_clicked(bool checked);
     void on_m_KFlicker_clicked(bool checked);
 
+    void on_action_about_help_triggered();
+    void on_action_about_update_triggered();
+    void on_action_about_web_triggered();
+    void on_action_about_us_triggered();
+    void on_action_about_product_triggered();
+    void on_action_Hubrix_triggered();
+    void on_action_set_usb_driver_triggered();
+    void on_action_io_check_triggered();
+    void on_action_compile_zip_triggered();
+    void on_action_compile_moniter_triggered();
+    void on_action_compile_moniter2_triggered();
+    void on_action_err_plce0_triggered();
+    void on_action_err_plcee_triggered();
+    void on_action_chinese_triggered();
+    void on_action_english_triggered();
+    void slotMonitorFinished();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -122,7 +144,7 @@ private:
     void afterPageCommand(int newPage);
     void restoreGeometryFromSettings();
     void saveGeometryToSettings();
-    void runStartupUpdateCheck();
+    void setUpLanguageActions();
 
     std::unique_ptr<Ui::MainWindow> ui;
     std::unique_ptr<CLedProject> m_project;
@@ -135,7 +157,9 @@ private:
     QLabel* m_fileLabel = nullptr;
     QPointer<DlgDownProgress> m_progressDialog;
     QPointer<DlgSetSerialPort> m_portDialog;
+    ToolCommands* m_tools = nullptr;
     QString m_startupProjectPath;
+    int m_startupExitCode = 0;
     bool m_shownOnce = false;
     bool m_ctrlHeld = false;
 };

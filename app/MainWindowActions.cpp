@@ -18,6 +18,7 @@ struct ActionEntry
     const char* iconText; // nullptr: the same as text
     const char* icon;     // nullptr: none
     bool statusTipIsText;
+    const char* tip = nullptr; // tool tip and status tip, when set
 };
 
 struct MenuEntry
@@ -58,7 +59,8 @@ const ActionEntry kActions[] = {
     {"action_compile_upload", QT_TRANSLATE_NOOP("MainWindow", "上载工程"),
      QT_TRANSLATE_NOOP("MainWindow", "上载"), ":/images/file_upload", false},
     {"action_compile_zip", QT_TRANSLATE_NOOP("MainWindow", "制作批量"),
-     QT_TRANSLATE_NOOP("MainWindow", "批量"), ":/images/file_zip", false},
+     QT_TRANSLATE_NOOP("MainWindow", "批量"), ":/images/file_zip", false,
+     QT_TRANSLATE_NOOP("MainWindow", "制作批量下载工具")},
     {"action_compile_firm", QT_TRANSLATE_NOOP("MainWindow", "更新固件"),
      QT_TRANSLATE_NOOP("MainWindow", "固件"), ":/images/file_install", false},
     {"action_compile_moniter", QT_TRANSLATE_NOOP("MainWindow", "单排仿真"),
@@ -74,22 +76,26 @@ const ActionEntry kActions[] = {
     {"action_set_dynamic_text", QT_TRANSLATE_NOOP("MainWindow", "动态数字"),
      QT_TRANSLATE_NOOP("MainWindow", "数字串"), ":/images/file_num_text", false},
     {"action_set_usb_driver", QT_TRANSLATE_NOOP("MainWindow", "驱动安装"), nullptr,
-     ":/images/file_install", false},
-    {"action_io_check", QT_TRANSLATE_NOOP("MainWindow", "I/O检修说明"), nullptr, nullptr, false},
-    {"action_Hubrix", QT_TRANSLATE_NOOP("MainWindow", "软件下载中心"), nullptr, nullptr, false},
+     ":/images/file_install", false, QT_TRANSLATE_NOOP("MainWindow", "安装USB通讯驱动")},
+    {"action_io_check", QT_TRANSLATE_NOOP("MainWindow", "I/O检修说明"), nullptr, nullptr, true},
+    {"action_Hubrix", QT_TRANSLATE_NOOP("MainWindow", "软件下载中心"), nullptr, nullptr, false,
+     QT_TRANSLATE_NOOP("MainWindow",
+                       "打开Morvane软件下载中心,包括所有软件、驱动、文档等")},
     {"action_err_plce0", QT_TRANSLATE_NOOP("MainWindow", "LED显示PLC E0错误"), nullptr, nullptr,
      false},
     {"action_err_plcee", QT_TRANSLATE_NOOP("MainWindow", "LED显示EE xxxx错误"), nullptr, nullptr,
      false},
     {"action_about_help", QT_TRANSLATE_NOOP("MainWindow", "帮助文档"), nullptr,
-     ":/images/file_bookmark", false},
+     ":/images/file_bookmark", true},
     {"action_about_update", QT_TRANSLATE_NOOP("MainWindow", "软件升级"), nullptr,
-     ":/images/png_file_redo", false},
+     ":/images/png_file_redo", true},
     {"action_about_web", QT_TRANSLATE_NOOP("MainWindow", "官方网站"), nullptr,
-     ":/images/png_file_arrow", false},
+     ":/images/png_file_arrow", false,
+     QT_TRANSLATE_NOOP("MainWindow", "打开我们官方网站了解最新产品咨询")},
     {"action_about_us", QT_TRANSLATE_NOOP("MainWindow", "关于我们"), nullptr,
-     ":/images/png_file_zoom_handle", false},
-    {"action_about_product", QT_TRANSLATE_NOOP("MainWindow", "产品介绍"), nullptr, nullptr, false},
+     ":/images/png_file_zoom_handle", true},
+    {"action_about_product", QT_TRANSLATE_NOOP("MainWindow", "产品介绍"), nullptr, nullptr, false,
+     QT_TRANSLATE_NOOP("MainWindow", "最新的LED产品介绍说明书")},
     {"action_chinese", "Chinese", nullptr, nullptr, false},
     {"action_english", "English", nullptr, nullptr, false},
 };
@@ -190,6 +196,10 @@ void retranslate(QMainWindow* window)
             action->setStatusTip(QLatin1String(entry.name) == QLatin1String("action_file_saveas")
                                      ? translated(kSaveAsStatusTip)
                                      : text);
+        if (entry.tip) {
+            action->setToolTip(translated(entry.tip));
+            action->setStatusTip(translated(entry.tip));
+        }
     }
     for (const MenuEntry& entry : kMenus)
         window->findChild<QMenu*>(QString::fromLatin1(entry.name))

@@ -1,8 +1,10 @@
 #include "app/UserPrompt.h"
 
+#include <QDebug>
 #include <QDialog>
 #include <QFileDialog>
 #include <QQueue>
+#include <optional>
 
 namespace UserPrompt {
 
@@ -23,14 +25,17 @@ Script& script()
     return instance;
 }
 
-QMessageBox::StandardButton show(QMessageBox::Icon icon, QWidget* parent, const QString& title,
-                                 const QString& text, QMessageBox::StandardButtons buttons)
+// Runs the box, or answers it from the script; nullopt when the box must be shown.
+std::optional<QMessageBox::StandardButton> scripted(const QString& title, const QString& text,
+                                                    QMessageBox::StandardButtons buttons)
 {
     Script& s = script();
     s.messages.append(text);
     if (!s.answers.isEmpty())
         return s.answers.dequeue();
     if (s.unattended) {
+        // A run without a user still tells what it would have asked.
+        qWarning().noquote() << title + QLatin1String(": ") + text;
         for (QMessageBox::StandardButton safe :
              {QMessageBox::Ok, QMessageBox::No, QMessageBox::Cancel}) {
             if (buttons & safe)
@@ -38,6 +43,14 @@ QMessageBox::StandardButton show(QMessageBox::Icon icon, QWidget* parent, const 
         }
         return QMessageBox::NoButton;
     }
+    return std::nullopt;
+}
+
+QMessageBox::StandardButton show(QMessageBox::Icon icon, QWidget* parent, const QString& title,
+                                 const QString& text, QMessageBox::StandardButtons buttons)
+{
+    if (auto answer = scripted(title, text, buttons))
+        return *answer;
     QMessageBox box(icon, title, text, buttons, parent);
     return QMessageBox::StandardButton(box.exec());
 }
@@ -66,6 +79,16 @@ void information(QWidget* parent, const QString& title, const QString& text)
 void warning(QWidget* parent, const QString& title, const QString& text)
 {
     show(QMessageBox::Warning, parent, title, text, QMessageBox::Ok);
+}
+
+void warning(QWidget* parent, const QString& title, const QString& text,
+             const QString& buttonText)
+{
+    if (scripted(title, text, QMessageBox::Ok))
+        return;
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
+    box.addButton(buttonText, QMessageBox::AcceptRole);
+    box.exec();
 }
 
 QString openFileName(QWidget* parent, const QString& title, const QString& dir,

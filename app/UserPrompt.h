@@ -15,6 +15,9 @@ QMessageBox::StandardButton question(QWidget* parent, const QString& title, cons
                                      QMessageBox::StandardButtons buttons);
 void information(QWidget* parent, const QString& title, const QString& text);
 void warning(QWidget* parent, const QString& title, const QString& text);
+// A warning whose one button carries its own text.
+void warning(QWidget* parent, const QString& title, const QString& text,
+             const QString& buttonText);
 
 QString openFileName(QWidget* parent, const QString& title, const QString& dir,
                      const QString& filter);
@@ -27,7 +30,8 @@ int exec(QDialog& dialog);
 
 // For tests: answers given in order to the next boxes and file dialogs; a
 // box without a queued answer is shown as usual, unless unattended is set:
-// then it answers Ok, No or Cancel at once and a file dialog answers "".
+// then it answers Ok, No or Cancel at once (writing title and text to the
+// log) and a file dialog answers "".
 void queueAnswer(QMessageBox::StandardButton answer);
 void setUnattended(bool unattended);
 // The next dialog is handed to this function instead of being run; its

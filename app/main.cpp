@@ -2,14 +2,13 @@
 #include "app/LanguageSetup.h"
 #include "app/MainWindow.h"
 #include "app/ProcessValues.h"
+#include "app/UserPrompt.h"
 #include "resources/TranslationResources.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTimer>
-#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
@@ -22,20 +21,17 @@ int main(int argc, char* argv[])
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication app(argc, argv);
     initTranslationResources();
-    QTranslator program;
-    QTranslator framework;
-    LanguageSetup::applyLanguage(program, framework);
+    LanguageSetup::applyLanguage();
 
+    // A run without a user (scripts, tests) answers every box at once.
+    if (qEnvironmentVariableIsSet("SEGMO_UNATTENDED"))
+        UserPrompt::setUnattended(true);
     MainWindow window;
+    if (window.startupExitCode() != 0)
+        return window.startupExitCode();
     QCoreApplication::setOrganizationName(QStringLiteral("Kavio"));
     QCoreApplication::setApplicationName(QStringLiteral("recent pro files"));
     QDir().mkpath(QStringLiteral("%1/%2/").arg(programDir(), QStringLiteral("Firm")));
-    const char* languageAction =
-        languageIndex() == ProcessValues::Chinese ? "action_chinese" : "action_english";
-    if (QAction* action = window.findChild<QAction*>(QLatin1String(languageAction))) {
-        action->setCheckable(true);
-        action->setChecked(true);
-    }
     if (argc > 1)
         window.setStartupProject(QString::fromLocal8Bit(argv[1]));
     window.show();

@@ -72,3 +72,25 @@ cat > bitmap/png_property.svg <<'SVG'
   <g fill="#3b82c4"><rect x="44" y="144" width="40" height="28" rx="5"/><rect x="96" y="144" width="40" height="28" rx="5"/><rect x="148" y="144" width="40" height="28" rx="5"/><rect x="200" y="144" width="40" height="28" rx="5"/></g>
 </svg>
 SVG
+# The I/O check help: the panel's rear terminals, inputs lit green while
+# their switch closes, outputs lit red while driven, and the two key steps.
+{
+    echo '<svg xmlns="http://www.w3.org/2000/svg" width="494" height="555" viewBox="0 0 494 555">'
+    echo '  <rect width="494" height="555" fill="#f4f6f8"/>'
+    echo '  <rect x="47" y="40" width="400" height="250" rx="18" fill="#1f2d3d"/>'
+    echo '  <rect x="77" y="70" width="340" height="80" rx="8" fill="#0b0f14"/>'
+    echo '  <g fill="#ff4b3a"><rect x="97" y="84" width="30" height="52" rx="4"/><rect x="145" y="84" width="30" height="52" rx="4"/><rect x="193" y="84" width="30" height="52" rx="4"/><rect x="241" y="84" width="30" height="52" rx="4"/></g>'
+    for i in 0 1 2 3 4 5 6 7; do
+        x=$((92 + i * 42))
+        echo "  <circle cx=\"$x\" cy=\"190\" r=\"11\" fill=\"#2f9e6b\"/>"
+        echo "  <circle cx=\"$x\" cy=\"250\" r=\"11\" fill=\"#c4473b\"/>"
+    done
+    echo '  <g fill="#ffffff" font-family="sans-serif" font-size="16" font-weight="bold"><text x="60" y="176">X</text><text x="60" y="236">Y</text></g>'
+    echo '  <g fill="#1f2d3d" font-family="sans-serif" font-size="20">'
+    echo '    <text x="47" y="350">1. X0 - X7: input on, lamp green</text>'
+    echo '    <text x="47" y="390">2. Y0 - Y7: output on, lamp red</text>'
+    echo '    <text x="47" y="430">3. Keys: hold SET + ▲ for 3 s</text>'
+    echo '    <text x="47" y="470">4. Release, then press each key</text>'
+    echo '  </g>'
+    echo '</svg>'
+} > bitmap/png_io_check.svg

@@ -32,6 +32,29 @@
     </message>
 </context>
 <context>
+    <name>DlgAboutUs</name>
+    <message>
+        <source>关于我们</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>警告：本计算机程序受著作权法保护，未经授权不得复制或传播。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>点击即可访问官方网站，查看最新软件与产品资讯！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>官方网站 </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DlgDownProgress</name>
     <message>
         <source>正在下载程序...</source>
@@ -75,6 +98,60 @@
     </message>
     <message>
         <source>中断传输会造成数据错误，是否关闭？</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DlgIOCheck</name>
+    <message>
+        <source>输入输出检修说明</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DlgPlcError</name>
+    <message>
+        <source>常见问题</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>如果LED显示&lt;span style=&apos;color:red; font-weight:bold;&apos;&gt; PLC E0 &lt;/span&gt;则可能有以下原因：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1. 电源不稳定: 请使用&lt;span style=&apos;color:red; font-weight:bold;&apos;&gt;DC24V/2A&lt;/span&gt;以上的开关电源;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2. PLC使用了不兼容的指令,请参考安装目录</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文档;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3. PLC程序结尾需要手动添加&lt;span style=&apos;color:red; font-weight:bold;&apos;&gt;END&lt;/span&gt;指令;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4. 尝试重新拨动&lt;span style=&apos;color:red; font-weight:bold;&apos;&gt;PLC开关&lt;/span&gt;后试试;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>如果LED显示&lt;span style=&apos;color:red; font-weight:bold;&apos;&gt; EE xxxx &lt;/span&gt;则表示：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1. 非0时触发报警, 其中&lt;span style=&apos;color:red; font-weight:bold;&apos;&gt;xxxx&lt;/span&gt;表示当前寄存器数值;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2. 如未使用到报警, 请在&lt;span style=&apos;color:red; font-weight:bold;&apos;&gt;菜单/参数设置/报警&lt;/span&gt;页面中去掉&lt;span style=&apos;color:red; font-weight:bold;&apos;&gt;启用&lt;/span&gt;的勾选框;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>如果仍无法解决,请致电我司技术支持</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1107,6 +1184,26 @@
         <source>[%1] 命令成功</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>制作批量下载工具</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>安装USB通讯驱动</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开Morvane软件下载中心,包括所有软件、驱动、文档等</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开我们官方网站了解最新产品咨询</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最新的LED产品介绍说明书</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageEditor</name>
@@ -1208,6 +1305,60 @@
         <source>通讯失败，错误代码: 0x800%1
 
 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ToolCommands</name>
+    <message>
+        <source>安装失败：驱动文件丢失，请在官网下载最新的软件并重新安装！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>仿真或批量工具仍在运行，请先关闭它！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[3001] 文件丢失,请重新安装软件！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[3001] 仿真文件丢失,请重新安装软件！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法启动程序 %1：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UpdateCommand</name>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[10003] 文件丢失，请去Morvane官网重新下载安装软件！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>你已经关闭自动更新，是否立即打开？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>网络错误连接失败，请检查本机是否联网！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当前已经是最新版本了！</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
     <name>CSerialCommandBase</name>
@@ -28,6 +29,29 @@
     <message>
         <source>工程数据超过最大容量: %1 字节！</source>
         <translation>The project data exceeds the maximum capacity:%1 bytes!</translation>
+    </message>
+</context>
+<context>
+    <name>DlgAboutUs</name>
+    <message>
+        <source>关于我们</source>
+        <translation>About Us</translation>
+    </message>
+    <message>
+        <source>警告：本计算机程序受著作权法保护，未经授权不得复制或传播。</source>
+        <translation>Warning: this computer program is protected by copyright law; it may not be copied or distributed without permission.</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>点击即可访问官方网站，查看最新软件与产品资讯！</source>
+        <translation>Click to visit the official website to view the latest software and product information!</translation>
+    </message>
+    <message>
+        <source>官方网站 </source>
+        <translation>Website </translation>
     </message>
 </context>
 <context>
@@ -75,6 +99,60 @@
     <message>
         <source>中断传输会造成数据错误，是否关闭？</source>
         <translation>Interrupting the transfer will corrupt the data. Close anyway?</translation>
+    </message>
+</context>
+<context>
+    <name>DlgIOCheck</name>
+    <message>
+        <source>输入输出检修说明</source>
+        <translation>I/O Maintenance Mode</translation>
+    </message>
+</context>
+<context>
+    <name>DlgPlcError</name>
+    <message>
+        <source>常见问题</source>
+        <translation>Common Problem</translation>
+    </message>
+    <message>
+        <source>如果LED显示&lt;span style=&apos;color:red; font-weight:bold;&apos;&gt; PLC E0 &lt;/span&gt;则可能有以下原因：</source>
+        <translation>If the LED displays &lt;span style=&apos;color:red; font-weight:bold;&apos;&gt; PLC E0 &lt;/span&gt;, there may be the following reasons:</translation>
+    </message>
+    <message>
+        <source>1. 电源不稳定: 请使用&lt;span style=&apos;color:red; font-weight:bold;&apos;&gt;DC24V/2A&lt;/span&gt;以上的开关电源;</source>
+        <translation>1. The power supply is unstable, please use &lt;span style=&apos;color:red; font-weight:bold;&apos;&gt;DC24V/2A&lt;/span&gt; he above switch power supply;</translation>
+    </message>
+    <message>
+        <source>2. PLC使用了不兼容的指令,请参考安装目录</source>
+        <translation>2. The PLC used incompatible instructions. Please refer to the </translation>
+    </message>
+    <message>
+        <source>文档;</source>
+        <translation> instruction manual in the installation directory;</translation>
+    </message>
+    <message>
+        <source>3. PLC程序结尾需要手动添加&lt;span style=&apos;color:red; font-weight:bold;&apos;&gt;END&lt;/span&gt;指令;</source>
+        <translation>3. The &lt;span style=&apos;color:red; font-weight:bold;&apos;&gt;END&lt;/span&gt; command needs to be manually added at the end of the PLC program;</translation>
+    </message>
+    <message>
+        <source>4. 尝试重新拨动&lt;span style=&apos;color:red; font-weight:bold;&apos;&gt;PLC开关&lt;/span&gt;后试试;</source>
+        <translation>4. Try resetting the &lt;span style=&apos;color:red; font-weight:bold;&apos;&gt;PLC switch&lt;/span&gt; and then try again;</translation>
+    </message>
+    <message>
+        <source>如果LED显示&lt;span style=&apos;color:red; font-weight:bold;&apos;&gt; EE xxxx &lt;/span&gt;则表示：</source>
+        <translation>If the LED displays &lt;span style=&apos;color:red; font-weight:bold;&apos;&gt; EE xxxx &lt;/span&gt;, it means:</translation>
+    </message>
+    <message>
+        <source>1. 非0时触发报警, 其中&lt;span style=&apos;color:red; font-weight:bold;&apos;&gt;xxxx&lt;/span&gt;表示当前寄存器数值;</source>
+        <translation>1. Trigger alarm when non-zero, where &lt;span style=&apos;color:red; font-weight:bold;&apos;&gt;xxxx&lt;/span&gt; represents the current register value;</translation>
+    </message>
+    <message>
+        <source>2. 如未使用到报警, 请在&lt;span style=&apos;color:red; font-weight:bold;&apos;&gt;菜单/参数设置/报警&lt;/span&gt;页面中去掉&lt;span style=&apos;color:red; font-weight:bold;&apos;&gt;启用&lt;/span&gt;的勾选框;</source>
+        <translation>2. If the alarm is not used, please remove the &lt;span style=&apos;color:red; font-weight:bold;&apos;&gt;Enable&lt;/span&gt; checkbox from the &lt;span style=&apos;color:red; font-weight:bold;&apos;&gt;Menu/Parameter Settings/Alarm&lt;/span&gt; page;</translation>
+    </message>
+    <message>
+        <source>如果仍无法解决,请致电我司技术支持</source>
+        <translation>If the problem still cannot be solved, please call our technical support </translation>
     </message>
 </context>
 <context>
@@ -819,8 +897,8 @@
         <translation>Row:%1 Column:%2</translation>
     </message>
     <message>
-        <source>&lt;a href="https://segmo.invalid/"&gt;Segmo 主页&lt;/a&gt;</source>
-        <translation>&lt;a href="https://segmo.invalid/"&gt;Segmo home page&lt;/a&gt;</translation>
+        <source>&lt;a href=&quot;https://segmo.invalid/&quot;&gt;Segmo 主页&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://segmo.invalid/&quot;&gt;Segmo home page&lt;/a&gt;</translation>
     </message>
     <message>
         <source>未打开工程</source>
@@ -972,7 +1050,7 @@
     </message>
     <message>
         <source>制作批量</source>
-        <translation>Make Batch</translation>
+        <translation>make batch</translation>
     </message>
     <message>
         <source>批量</source>
@@ -988,19 +1066,19 @@
     </message>
     <message>
         <source>单排仿真</source>
-        <translation>Single-row Simulator</translation>
+        <translation>Single row simulation</translation>
     </message>
     <message>
         <source>单仿真</source>
-        <translation>Single Sim</translation>
+        <translation>Single Simulation</translation>
     </message>
     <message>
         <source>双排仿真</source>
-        <translation>Double-row Simulator</translation>
+        <translation>Double row simulation</translation>
     </message>
     <message>
         <source>双仿真</source>
-        <translation>Double Sim</translation>
+        <translation>Dual simulation</translation>
     </message>
     <message>
         <source>串口设置</source>
@@ -1036,11 +1114,11 @@
     </message>
     <message>
         <source>驱动安装</source>
-        <translation>Install Driver</translation>
+        <translation>Install USB Driver</translation>
     </message>
     <message>
         <source>I/O检修说明</source>
-        <translation>I/O Maintenance Guide</translation>
+        <translation>I/O Maintenance</translation>
     </message>
     <message>
         <source>软件下载中心</source>
@@ -1048,23 +1126,23 @@
     </message>
     <message>
         <source>LED显示PLC E0错误</source>
-        <translation>LED shows PLC E0 error</translation>
+        <translation>LED displays &quot;PLC E0&quot; error</translation>
     </message>
     <message>
         <source>LED显示EE xxxx错误</source>
-        <translation>LED shows EE xxxx error</translation>
+        <translation>LED displays &quot;EE xxxx&quot; error</translation>
     </message>
     <message>
         <source>帮助文档</source>
-        <translation>Help</translation>
+        <translation>Document</translation>
     </message>
     <message>
         <source>软件升级</source>
-        <translation>Software Update</translation>
+        <translation>Software upgrade</translation>
     </message>
     <message>
         <source>官方网站</source>
-        <translation>Website</translation>
+        <translation>Web Site</translation>
     </message>
     <message>
         <source>关于我们</source>
@@ -1072,7 +1150,7 @@
     </message>
     <message>
         <source>产品介绍</source>
-        <translation>Products</translation>
+        <translation>Product</translation>
     </message>
     <message>
         <source>文件</source>
@@ -1105,6 +1183,26 @@
     <message>
         <source>[%1] 命令成功</source>
         <translation>[%1] Command succeeded</translation>
+    </message>
+    <message>
+        <source>制作批量下载工具</source>
+        <translation>make batch download tool</translation>
+    </message>
+    <message>
+        <source>安装USB通讯驱动</source>
+        <translation>Install USB Driver</translation>
+    </message>
+    <message>
+        <source>打开Morvane软件下载中心,包括所有软件、驱动、文档等</source>
+        <translation>Open the Tavro software download center, including all software, drivers, documents, etc</translation>
+    </message>
+    <message>
+        <source>打开我们官方网站了解最新产品咨询</source>
+        <translation>Open our official website for the latest product consultation</translation>
+    </message>
+    <message>
+        <source>最新的LED产品介绍说明书</source>
+        <translation>Latest LED product introduction manual</translation>
     </message>
 </context>
 <context>
@@ -1210,6 +1308,60 @@
         <translation>Communication failed, error code: 0x800%1
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>ToolCommands</name>
+    <message>
+        <source>安装失败：驱动文件丢失，请在官网下载最新的软件并重新安装！</source>
+        <translation>Installation failed: the driver file is missing, please re download the latest software on the official website!</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Tips</translation>
+    </message>
+    <message>
+        <source>仿真或批量工具仍在运行，请先关闭它！</source>
+        <translation>A simulator or the batch tool is still running, please close it first!</translation>
+    </message>
+    <message>
+        <source>[3001] 文件丢失,请重新安装软件！</source>
+        <translation>[3001] A file is missing, please reinstall the software!</translation>
+    </message>
+    <message>
+        <source>[3001] 仿真文件丢失,请重新安装软件！</source>
+        <translation>[3001] The simulation file is missing, please reinstall the software!</translation>
+    </message>
+    <message>
+        <source>无法启动程序 %1：%2</source>
+        <translation>Cannot start the program %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateCommand</name>
+    <message>
+        <source>提示</source>
+        <translation>Tips</translation>
+    </message>
+    <message>
+        <source>[10003] 文件丢失，请去Morvane官网重新下载安装软件！</source>
+        <translation>[10003] A file is missing, please download and reinstall the software from the Morvane website!</translation>
+    </message>
+    <message>
+        <source>你已经关闭自动更新，是否立即打开？</source>
+        <translation>You have turned off automatic update. Do you want to turn it on now?</translation>
+    </message>
+    <message>
+        <source>网络错误连接失败，请检查本机是否联网！</source>
+        <translation>Network error connection failed, please check whether this machine is connected!</translation>
+    </message>
+    <message>
+        <source>当前已经是最新版本了！</source>
+        <translation>The current version is already the latest!</translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,5 @@
 #include "../serial/EmulatorProcess.h"
+#include "ProgramDir.h"
 #include "app/MainWindow.h"
 #include "app/ProcessValues.h"
 #include "app/UserPrompt.h"
@@ -54,10 +55,9 @@ private:
         return m_window->findChild<QAction*>(QStringLiteral("action_compile_build"));
     }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<ProgramDir> m_dir;
     std::unique_ptr<EmulatorProcess> m_emulator;
     std::unique_ptr<MainWindow> m_window;
-    QString m_previousDir;
 };
 
 void TestDownloadGui::initTestCase()
@@ -69,14 +69,8 @@ void TestDownloadGui::init()
 {
     UserPrompt::clear();
     UserPrompt::setUnattended(true);
-    m_dir = std::make_unique<QTemporaryDir>();
-    for (const char* file : {"Model.ini", "ZtFactory.dll", "ZtSerial.dll"})
-        QFile::copy(QStringLiteral(SEGMO_PROGRAM_DIR "/") + QLatin1String(file),
-                    m_dir->filePath(QLatin1String(file)));
-    m_previousDir = QDir::currentPath();
-    QDir::setCurrent(m_dir->path());
-    setProgramDir(m_dir->path());
-    const QString ports = m_dir->filePath(QStringLiteral("ports"));
+    m_dir = std::make_unique<ProgramDir>();
+    const QString ports = m_dir->path(QStringLiteral("ports"));
     qputenv("ZTSERIAL_PORT_DIR", ports.toUtf8());
     m_emulator = std::make_unique<EmulatorProcess>(ports, m_dir->path(), 1);
     m_window = std::make_unique<MainWindow>();
@@ -88,7 +82,7 @@ void TestDownloadGui::cleanup()
 {
     m_window.reset();
     m_emulator.reset();
-    QDir::setCurrent(m_previousDir);
+    m_dir.reset();
     qunsetenv("ZTSERIAL_PORT_DIR");
 }
 

@@ -1,3 +1,4 @@
+#include "ProgramDir.h"
 #include "app/MainWindow.h"
 #include "app/ProcessValues.h"
 #include "app/UserPrompt.h"
@@ -20,32 +21,6 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-// A program directory of its own for each test: the data files beside the
-// program and the settings files the window writes.
-class ProgramDir
-{
-public:
-    ProgramDir()
-    {
-        for (const char* file : {"Model.ini", "ZtFactory.dll", "ZtSerial.dll"})
-            QFile::copy(QStringLiteral(SEGMO_PROGRAM_DIR "/") + QLatin1String(file),
-                        m_dir.filePath(QLatin1String(file)));
-        m_previous = QDir::currentPath();
-        QDir::setCurrent(m_dir.path());
-        setProgramDir(m_dir.path());
-    }
-    ~ProgramDir() { QDir::setCurrent(m_previous); }
-    QString path(const QString& name) const { return m_dir.filePath(name); }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_previous;
-};
-
-} // namespace
 
 class TestMainWindow : public QObject
 {

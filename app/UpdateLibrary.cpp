@@ -1,0 +1,53 @@
+#include "app/UpdateLibrary.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLibrary>
+
+namespace UpdateLibrary {
+
+namespace {
+
+const QString kFileName = QStringLiteral("ZtVersion.dll");
+
+template <typename Function> bool resolve(QLibrary& library, const char* name, Function& target)
+{
+    target = reinterpret_cast<Function>(library.resolve(name));
+    return target != nullptr;
+}
+
+// The library object is dropped without unloading: QLibrary unloads only on request.
+Binding load(QLibrary& library)
+{
+    if (!QFile::exists(kFileName))
+        return Binding::Missing;
+    library.setFileName(QDir::current().absoluteFilePath(kFileName));
+    return library.load() ? Binding::Ok : Binding::NotLoadable;
+}
+
+} // namespace
+
+Binding bindCheck(CheckFunctions& functions)
+{
+    QLibrary library;
+    const Binding loaded = load(library);
+    if (loaded != Binding::Ok)
+        return loaded;
+    const bool init = resolve(library, "ZtUpdateInit", functions.updateInit);
+    const bool automatic = resolve(library, "ZtUpdateAuto", functions.updateAuto);
+    return init && automatic ? Binding::Ok : Binding::ExportMissing;
+}
+
+QString productVersion()
+{
+    QLibrary library;
+    void (*getVersionEx)(char*, int) = nullptr;
+    if (load(library) != Binding::Ok || !resolve(library, "ZtGetVersionEx", getVersionEx))
+        return QString();
+    char buffer[256] = {};
+    getVersionEx(buffer, int(sizeof buffer));
+    buffer[sizeof buffer - 1] = '\0';
+    return QString::fromLatin1(buffer);
+}
+
+} // namespace UpdateLibrary

@@ -32,6 +32,11 @@ double medianMs(const QString& program, const QStringList& arguments, const QStr
             environment.insert(QStringLiteral("DISPLAY"), display);
         }
         environment.insert(QStringLiteral("SEGMO_QUIT_WHEN_IDLE"), QStringLiteral("1"));
+        // No box may wait for a user; the update check is refused at once
+        // by a closed local port instead of waiting for a name server.
+        environment.insert(QStringLiteral("SEGMO_UNATTENDED"), QStringLiteral("1"));
+        environment.insert(QStringLiteral("ZTVERSION_SERVER"),
+                           QStringLiteral("http://127.0.0.1:9"));
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(workDir);
         QElapsedTimer timer;
@@ -76,7 +81,8 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     const QString bin = QCoreApplication::applicationDirPath();
     QTemporaryDir programDir;
-    for (const char* file : {"Segmo", "Model.ini", "ZtFactory.dll", "ZtSerial.dll"})
+    for (const char* file :
+         {"Segmo", "Model.ini", "ZtFactory.dll", "ZtSerial.dll", "ZtVersion.dll"})
         QFile::copy(bin + QLatin1Char('/') + QLatin1String(file),
                     programDir.filePath(QLatin1String(file)));
 

@@ -37,8 +37,8 @@ void DlgAboutUs::showVersion(const QString& version)
         label->setStatusTip(tip);
     }
     // The build label looks like a link but opens nothing.
-    ui->mLabBuild->setText(link("blue", buildTimeText(QStringLiteral(__DATE__),
-                                                      QStringLiteral(__TIME__))));
+    ui->mLabBuild->setText(
+        link("blue", buildTimeText(QStringLiteral(__DATE__), QStringLiteral(__TIME__))));
 }
 
 void DlgAboutUs::on_mBtnOk_clicked()

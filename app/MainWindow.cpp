@@ -89,7 +89,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWi
     installEventFilter(this);
     setAcceptDrops(true);
     restoreGeometryFromSettings();
-    m_tools = new ToolCommands(this, [this](QByteArray& image) { return compileProject(this, image); });
+    m_tools =
+        new ToolCommands(this, [this](QByteArray& image) { return compileProject(this, image); });
     connect(&m_tools->imageToolProcess(),
             QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
             &MainWindow::slotMonitorFinished);
@@ -649,6 +650,7 @@ void MainWindow::changeEvent(QEvent* event)
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         MainWindowActions::retranslate(this);
+        m_editor->retranslate();
         rebuildRecentMenu();
         updateUiState();
     }

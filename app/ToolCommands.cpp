@@ -124,8 +124,7 @@ void ToolCommands::startImageTool(ImageTool tool)
     // One tool at a time: a second start would overwrite the image the
     // running one reads.
     if (m_imageTool.state() != QProcess::NotRunning) {
-        UserPrompt::information(m_window, tr("提示"),
-                                tr("仿真或批量工具仍在运行，请先关闭它！"));
+        UserPrompt::information(m_window, tr("提示"), tr("仿真或批量工具仍在运行，请先关闭它！"));
         return;
     }
     QByteArray image;
@@ -144,8 +143,8 @@ void ToolCommands::startImageTool(ImageTool tool)
         return;
     if (entry.isBatchTool)
         action("action_compile_zip")->setEnabled(false);
-    const QStringList arguments = entry.isBatchTool ? QStringList{QStringLiteral("-build")}
-                                                    : QStringList{imageFilePath()};
+    const QStringList arguments =
+        entry.isBatchTool ? QStringList{QStringLiteral("-build")} : QStringList{imageFilePath()};
     m_imageTool.start(program, arguments);
 }
 
@@ -164,8 +163,9 @@ void ToolCommands::imageToolFailed(QProcess::ProcessError error)
     if (error != QProcess::FailedToStart)
         return;
     imageToolFinished();
-    UserPrompt::warning(m_window, tr("提示"),
-                        tr("无法启动程序 %1：%2").arg(m_imageTool.program(), m_imageTool.errorString()));
+    UserPrompt::warning(
+        m_window, tr("提示"),
+        tr("无法启动程序 %1：%2").arg(m_imageTool.program(), m_imageTool.errorString()));
 }
 
 void ToolCommands::imageToolFinished()
@@ -195,7 +195,8 @@ void ToolCommands::switchLanguage(int index)
     action("action_chinese")->setChecked(index == ProcessValues::Chinese);
     action("action_english")->setChecked(index != ProcessValues::Chinese);
     LanguageSetup::applyLanguage();
-    UserPrompt::warning(m_window, QStringLiteral("Tips"),
-                        QStringLiteral("设置完毕后请重新打开软件生效！\n\n"
-                                       "After setting, please reopen the software to take effect!"));
+    UserPrompt::warning(
+        m_window, QStringLiteral("Tips"),
+        QStringLiteral("设置完毕后请重新打开软件生效！\n\n"
+                       "After setting, please reopen the software to take effect!"));
 }

@@ -81,8 +81,7 @@ void warning(QWidget* parent, const QString& title, const QString& text)
     show(QMessageBox::Warning, parent, title, text, QMessageBox::Ok);
 }
 
-void warning(QWidget* parent, const QString& title, const QString& text,
-             const QString& buttonText)
+void warning(QWidget* parent, const QString& title, const QString& text, const QString& buttonText)
 {
     if (scripted(title, text, QMessageBox::Ok))
         return;

@@ -16,8 +16,7 @@ QMessageBox::StandardButton question(QWidget* parent, const QString& title, cons
 void information(QWidget* parent, const QString& title, const QString& text);
 void warning(QWidget* parent, const QString& title, const QString& text);
 // A warning whose one button carries its own text.
-void warning(QWidget* parent, const QString& title, const QString& text,
-             const QString& buttonText);
+void warning(QWidget* parent, const QString& title, const QString& text, const QString& buttonText);
 
 QString openFileName(QWidget* parent, const QString& title, const QString& dir,
                      const QString& filter);

@@ -55,11 +55,16 @@ bool PageEditor::editPage(const std::function<void()>& change)
     return true;
 }
 
+void PageEditor::retranslate()
+{
+    ui.tableWidget->setHorizontalHeaderLabels({tr("序号"), tr("参数"), tr("备注")});
+}
+
 void PageEditor::setUp()
 {
     QTableWidget* table = ui.tableWidget;
     table->setColumnCount(3);
-    table->setHorizontalHeaderLabels({tr("序号"), tr("参数"), tr("备注")});
+    retranslate();
     table->setColumnWidth(0, 50);
     table->setColumnWidth(1, 80);
     table->setColumnWidth(2, 120);

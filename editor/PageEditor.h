@@ -30,6 +30,8 @@ public:
     void setFilling(bool filling) { m_filling = filling; }
 
     void setUp();
+    // Sets the table's column titles again from the current translation.
+    void retranslate();
     void rebuildPageTable(int page);
     void showPage(int page);
     void showPageLamps();

@@ -23,7 +23,9 @@ DlgDownProgress::DlgDownProgress(QWidget* parent, QSerialThread* worker, QByteAr
     QTableWidget* log = ui->tableWidget;
     log->setColumnCount(2);
     log->setHorizontalHeaderLabels({tr("时间"), tr("日志")});
-    log->setColumnWidth(0, 60);
+    // 60 pixels, or what "00:00:00" needs in the dialog's 12-point font here.
+    log->setColumnWidth(
+        0, qMax(60, log->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) + 12));
     log->setColumnWidth(1, 400);
     log->verticalHeader()->hide();
     if (m_worker->transport().isWindowsXp())

@@ -38,10 +38,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>警告：本计算机程序受著作权法保护，未经授权不得复制或传播。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>确定</source>
         <translation type="unfinished"></translation>
     </message>
@@ -51,6 +47,10 @@
     </message>
     <message>
         <source>官方网站 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>警告：本软件受著作权法保护。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -38,10 +38,6 @@
         <translation>About Us</translation>
     </message>
     <message>
-        <source>警告：本计算机程序受著作权法保护，未经授权不得复制或传播。</source>
-        <translation>Warning: this computer program is protected by copyright law; it may not be copied or distributed without permission.</translation>
-    </message>
-    <message>
         <source>确定</source>
         <translation>OK</translation>
     </message>
@@ -52,6 +48,10 @@
     <message>
         <source>官方网站 </source>
         <translation>Website </translation>
+    </message>
+    <message>
+        <source>警告：本软件受著作权法保护。</source>
+        <translation>Warning: this software is protected by copyright law.</translation>
     </message>
 </context>
 <context>

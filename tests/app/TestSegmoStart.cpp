@@ -19,11 +19,13 @@ void TestSegmoStart::updateLibraryDecidesTheStart_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("message");
     QTest::newRow("missing") << "" << 100
-                             << QStringLiteral("[10001] 文件丢失，请去Morvane官网重新下载安装软件！");
+                             << QStringLiteral(
+                                    "[10001] 文件丢失，请去Morvane官网重新下载安装软件！");
     QTest::newRow("not loadable") << "empty" << 101
-                                  << QStringLiteral("[10002] 文件丢失，请去Morvane官网重新下载安装软件！");
-    QTest::newRow("export missing") << SEGMO_FAKE_ZT_DIR "/partial/ZtVersion.dll" << 102
-                                    << QStringLiteral("[10003]");
+                                  << QStringLiteral(
+                                         "[10002] 文件丢失，请去Morvane官网重新下载安装软件！");
+    QTest::newRow("export missing")
+        << SEGMO_FAKE_ZT_DIR "/partial/ZtVersion.dll" << 102 << QStringLiteral("[10003]");
     QTest::newRow("complete") << SEGMO_FAKE_ZT_DIR "/ZtVersion.dll" << 0 << QString();
 }
 

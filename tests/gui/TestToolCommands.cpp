@@ -42,14 +42,16 @@ struct CheckCall
     int autoValue;
 };
 
-// A tool that records its arguments, then waits for "release" before it ends.
+// A tool that records its arguments, then waits for "release" beside it
+// before it ends (or for its folder to go, so that none outlives the test).
 void writeTool(const QString& path, bool executable = true)
 {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("#!/bin/sh\n"
+               "dir=$(dirname \"$0\")\n"
                "printf '%s\\n' \"$@\" > \"$0.args\"\n"
-               "while [ ! -e \"$(dirname \"$0\")/release\" ]; do sleep 0.02; done\n");
+               "while [ -d \"$dir\" ] && [ ! -e \"$dir/release\" ]; do sleep 0.02; done\n");
     file.close();
     if (executable)
         file.setPermissions(file.permissions() | QFile::ExeOwner);
@@ -102,8 +104,8 @@ private:
     }
     void openDemo()
     {
-        QVERIFY(m_window->openProject(QStringLiteral(SEGMO_SOURCE_DIR "/examples/demo.kavio"),
-                                      false));
+        QVERIFY(
+            m_window->openProject(QStringLiteral(SEGMO_SOURCE_DIR "/examples/demo.kavio"), false));
     }
     QLabel* label(QDialog& dialog, const char* name)
     {
@@ -159,8 +161,9 @@ void TestToolCommands::manualCheckReportsTheLastStatus_data()
         << 0 << int(QMessageBox::Yes) << QStringLiteral("你已经关闭自动更新，是否立即打开？") << 1;
     QTest::newRow("auto off, left off")
         << 0 << int(QMessageBox::No) << QStringLiteral("你已经关闭自动更新，是否立即打开？") << -1;
-    QTest::newRow("network error") << 1 << int(QMessageBox::Ok)
-                                   << QStringLiteral("网络错误连接失败，请检查本机是否联网！") << -1;
+    QTest::newRow("network error")
+        << 1 << int(QMessageBox::Ok) << QStringLiteral("网络错误连接失败，请检查本机是否联网！")
+        << -1;
     QTest::newRow("up to date") << 2 << int(QMessageBox::Ok)
                                 << QStringLiteral("当前已经是最新版本了！") << -1;
     QTest::newRow("newer version: the library's own dialog")
@@ -238,8 +241,10 @@ void TestToolCommands::simulatorsGetTheImagePath_data()
 {
     QTest::addColumn<QString>("actionName");
     QTest::addColumn<QString>("program");
-    QTest::newRow("single row") << "action_compile_moniter" << "KavioMoniter.exe";
-    QTest::newRow("double row") << "action_compile_moniter2" << "KavioMoniter2.exe";
+    QTest::newRow("single row") << "action_compile_moniter"
+                                << "KavioMoniter.exe";
+    QTest::newRow("double row") << "action_compile_moniter2"
+                                << "KavioMoniter2.exe";
 }
 
 void TestToolCommands::simulatorsGetTheImagePath()
@@ -302,9 +307,9 @@ void TestToolCommands::aToolThatCannotStartIsCleanedUp()
 void TestToolCommands::usbDriverInstaller()
 {
     action("action_set_usb_driver")->trigger();
-    QCOMPARE(UserPrompt::messages(),
-             QStringList{QStringLiteral(
-                 "安装失败：驱动文件丢失，请在官网下载最新的软件并重新安装！")});
+    QCOMPARE(
+        UserPrompt::messages(),
+        QStringList{QStringLiteral("安装失败：驱动文件丢失，请在官网下载最新的软件并重新安装！")});
 
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("USB2022")));
     const QString installer = m_dir->path(QStringLiteral("USB2022/ZirArovez_setup.exe"));
@@ -327,7 +332,8 @@ void TestToolCommands::aboutBoxShowsTheLibraryVersion()
             QVERIFY(product.contains(QStringLiteral(">Kavio Tool V3.0.179</a>")));
             QVERIFY(product.contains(QStringLiteral("color:red")));
             QVERIFY(product.contains(QStringLiteral("text-decoration:none")));
-            QVERIFY(label(dialog, "mLabWeb")->text().contains(QStringLiteral(">官方网站 https://")));
+            QVERIFY(
+                label(dialog, "mLabWeb")->text().contains(QStringLiteral(">官方网站 https://")));
             QVERIFY(label(dialog, "mLabProduct")->openExternalLinks());
             QVERIFY(!label(dialog, "mLabBuild")->openExternalLinks());
             QCOMPARE(label(dialog, "mLabWeb")->toolTip(),
@@ -360,10 +366,15 @@ void TestToolCommands::buildTime_data()
     QTest::addColumn<QString>("date");
     QTest::addColumn<QString>("time");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("two-digit day") << "Nov 17 2025" << "10:24:45" << "2025-11-17 10:24:45";
-    QTest::newRow("one-digit day, space padded") << "Mar  7 2026" << "09:05:01"
+    QTest::newRow("two-digit day") << "Nov 17 2025"
+                                   << "10:24:45"
+                                   << "2025-11-17 10:24:45";
+    QTest::newRow("one-digit day, space padded") << "Mar  7 2026"
+                                                 << "09:05:01"
                                                  << "2026-03-07 09:05:01";
-    QTest::newRow("not a date") << "??? 17 2025" << "10:24:45" << "";
+    QTest::newRow("not a date") << "??? 17 2025"
+                                << "10:24:45"
+                                << "";
 }
 
 void TestToolCommands::buildTime()
@@ -412,7 +423,7 @@ void TestToolCommands::ioCheckHelpKeepsItsPosition()
         return int(QDialog::Rejected);
     });
     action("action_io_check")->trigger();
-    QVERIFY(pos != QPoint(0, 200)); // a zero coordinate is not a stored position
+    QVERIFY(pos != QPoint(0, 200));  // a zero coordinate is not a stored position
     QCOMPARE(size, QSize(494, 555)); // the stored size is never applied
     QCOMPARE(storedWindowPos(QStringLiteral("DlgIOCheck")), QPoint(150, 180));
 

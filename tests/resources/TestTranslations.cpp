@@ -143,8 +143,10 @@ void TestTranslations::noChineseTextBypassesTheCatalogue()
                                          QRegularExpression::MultilineOption);
     const QRegularExpression literal(QStringLiteral("\"((?:[^\"\\\\\\n]|\\\\.)*)\""));
     const QRegularExpression chinese(QStringLiteral("[\\x{4e00}-\\x{9fff}\\x{ff00}-\\x{ffef}]"));
-    const QRegularExpression translated(QStringLiteral(
-        "(\\btr|QT_TR_NOOP|QT_TRANSLATE_NOOP\\(\\s*\"\\w+\",|translate\\(\"\\w+\",)\\s*\\(?\\s*$"));
+    // A literal continuing the one before it belongs to the same call.
+    const QRegularExpression translated(
+        QStringLiteral("((\\btr|QT_TR_NOOP|QT_TRANSLATE_NOOP\\(\\s*\"\\w+\",|translate\\(\"\\w+\",)"
+                       "\\s*\\(?|\")\\s*$"));
     QStringList bypassing;
     for (const char* folder : {"app", "project", "plc", "serial", "editor"}) {
         QDirIterator files(QStringLiteral(SEGMO_SOURCE_DIR "/") + QLatin1String(folder),
@@ -152,15 +154,17 @@ void TestTranslations::noChineseTextBypassesTheCatalogue()
         while (files.hasNext()) {
             QFile file(files.next());
             QVERIFY(file.open(QIODevice::ReadOnly));
-            const QString source = QString::fromUtf8(file.readAll()).replace(comment, QStringLiteral("\\1"));
+            const QString source =
+                QString::fromUtf8(file.readAll()).replace(comment, QStringLiteral("\\1"));
             QRegularExpressionMatchIterator it = literal.globalMatch(source);
             while (it.hasNext()) {
                 const QRegularExpressionMatch m = it.next();
                 const QString text = m.captured(1);
                 if (!text.contains(chinese) || allowed.contains(text))
                     continue;
-                if (!translated.match(source.mid(qMax(0, m.capturedStart() - 60),
-                                                 qMin(60, m.capturedStart())))
+                if (!translated
+                         .match(source.mid(qMax(0, m.capturedStart() - 60),
+                                           qMin(60, m.capturedStart())))
                          .hasMatch())
                     bypassing.append(QFileInfo(file.fileName()).fileName() + QStringLiteral(": ") +
                                      text);

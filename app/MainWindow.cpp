@@ -34,6 +34,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
+#include <future>
 
 namespace {
 
@@ -64,7 +65,8 @@ static void initWindowResources()
     Q_INIT_RESOURCE(segmo);
 }
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWindow)
+MainWindow::MainWindow(QWidget* parent, std::future<QList<SystemPort>> ports)
+    : QMainWindow(parent), ui(new Ui::MainWindow)
 {
     initWindowResources();
     MainWindowActions::createActions(this);
@@ -79,7 +81,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWi
     createRecentActions();
     buildStatusBar();
     m_worker = std::make_unique<QSerialThread>(SerialTransport::instance());
-    m_worker->setPortName(currentPortName());
+    // A port list still being read is taken when the window is first shown.
+    m_startPorts = std::move(ports);
+    if (!m_startPorts.valid())
+        m_worker->setPortName(currentPortName());
     connect(m_worker.get(), &QSerialThread::sendCmdReply, this, &MainWindow::serial_recv);
     connect(m_worker.get(), &QSerialThread::sendCmdProgress, this, &MainWindow::serial_down);
     connect(m_worker.get(), &QSerialThread::sendCmdInit, this, &MainWindow::serial_progress);
@@ -632,6 +637,10 @@ void MainWindow::showEvent(QShowEvent* event)
     if (m_shownOnce)
         return;
     m_shownOnce = true;
+    if (m_startPorts.valid()) {
+        m_worker->setPortName(currentPortName(m_startPorts.get()));
+        updateStatusBar();
+    }
     if (!m_startupProjectPath.isEmpty())
         openProject(m_startupProjectPath, false);
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "editor/PageEditor.h"
+#include "serial/SystemPorts.h"
 
 #include <QMainWindow>
 #include <QPointer>
+#include <future>
 #include <memory>
 
 class CLedProject;
@@ -30,7 +32,10 @@ class MainWindow : public QMainWindow
 public:
     static constexpr int kRecentActions = 10;
 
-    explicit MainWindow(QWidget* parent = nullptr);
+    // The system's port list may come from a reading started earlier (the
+    // start reads it while Qt starts up): the worker gets its port when the
+    // window is first shown. Without one the list is read here.
+    explicit MainWindow(QWidget* parent = nullptr, std::future<QList<SystemPort>> ports = {});
     ~MainWindow() override;
 
     CLedProject* currentProject() const;
@@ -158,6 +163,7 @@ private:
     QPointer<DlgDownProgress> m_progressDialog;
     QPointer<DlgSetSerialPort> m_portDialog;
     ToolCommands* m_tools = nullptr;
+    std::future<QList<SystemPort>> m_startPorts;
     QString m_startupProjectPath;
     int m_startupExitCode = 0;
     bool m_shownOnce = false;

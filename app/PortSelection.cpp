@@ -22,6 +22,11 @@ QString choosePortName(int cablePort, const QString& storedPort, const QList<Sys
 
 QString currentPortName()
 {
+    return currentPortName(systemPorts());
+}
+
+QString currentPortName(const QList<SystemPort>& ports)
+{
     // Without a bound transport library there is no cable to ask for (-1).
-    return choosePortName(SerialTransport::instance().cablePort(), portSetting(), systemPorts());
+    return choosePortName(SerialTransport::instance().cablePort(), portSetting(), ports);
 }

@@ -9,3 +9,5 @@ QString choosePortName(int cablePort, const QString& storedPort, const QList<Sys
 
 // choosePortName() with this machine's cable, stored setting and port list.
 QString currentPortName();
+// The same with the system's port list read before.
+QString currentPortName(const QList<SystemPort>& ports);

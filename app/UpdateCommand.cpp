@@ -16,8 +16,8 @@ QString missingFileText(int code)
 
 int UpdateCommand::run(QWidget* parent, bool manual)
 {
-    UpdateLibrary::CheckFunctions functions;
-    switch (UpdateLibrary::bindCheck(functions)) {
+    const UpdateLibrary::CheckBinding library = UpdateLibrary::bindCheck();
+    switch (library.binding) {
     case UpdateLibrary::Binding::Missing:
         UserPrompt::warning(parent, QStringLiteral("警告"), missingFileText(10001));
         return kLibraryMissing;
@@ -32,9 +32,9 @@ int UpdateCommand::run(QWidget* parent, bool manual)
         break;
     }
     const int chinese = languageIndex() == ProcessValues::Chinese ? 1 : 0;
-    const int status = functions.updateInit(manual ? 1 : 0, chinese);
+    const int status = library.functions.updateInit(manual ? 1 : 0, chinese);
     if (manual)
-        reportStatus(parent, status, functions.updateAuto);
+        reportStatus(parent, status, library.functions.updateAuto);
     return 0;
 }
 

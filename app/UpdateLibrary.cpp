@@ -27,15 +27,19 @@ Binding load(QLibrary& library)
 
 } // namespace
 
-Binding bindCheck(CheckFunctions& functions)
+CheckBinding bindCheck()
 {
+    CheckBinding result;
     QLibrary library;
-    const Binding loaded = load(library);
-    if (loaded != Binding::Ok)
-        return loaded;
+    result.binding = load(library);
+    if (result.binding != Binding::Ok)
+        return result;
+    CheckFunctions& functions = result.functions;
     const bool init = resolve(library, "ZtUpdateInit", functions.updateInit);
     const bool automatic = resolve(library, "ZtUpdateAuto", functions.updateAuto);
-    return init && automatic ? Binding::Ok : Binding::ExportMissing;
+    if (!init || !automatic)
+        result.binding = Binding::ExportMissing;
+    return result;
 }
 
 QString productVersion()

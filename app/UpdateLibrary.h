@@ -21,8 +21,14 @@ struct CheckFunctions
     int (*updateAuto)(int on) = nullptr;
 };
 
+struct CheckBinding
+{
+    Binding binding = Binding::Missing;
+    CheckFunctions functions;
+};
+
 // Binds the two functions of the update check.
-Binding bindCheck(CheckFunctions& functions);
+CheckBinding bindCheck();
 
 // The library's short version ("3.0.178"), or "" when the library or its
 // export is missing.

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTimer>
+#include <future>
 
 int main(int argc, char* argv[])
 {
@@ -18,6 +19,9 @@ int main(int argc, char* argv[])
         programDirFromArgument(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()));
     QDir::setCurrent(programDir());
 
+    // Reading the system's serial ports walks its devices: it runs while Qt
+    // starts and the window is built.
+    std::future<QList<SystemPort>> ports = std::async(std::launch::async, systemPorts);
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication app(argc, argv);
     initTranslationResources();
@@ -26,7 +30,7 @@ int main(int argc, char* argv[])
     // A run without a user (scripts, tests) answers every box at once.
     if (qEnvironmentVariableIsSet("SEGMO_UNATTENDED"))
         UserPrompt::setUnattended(true);
-    MainWindow window;
+    MainWindow window(nullptr, std::move(ports));
     if (window.startupExitCode() != 0)
         return window.startupExitCode();
     QCoreApplication::setOrganizationName(QStringLiteral("Kavio"));

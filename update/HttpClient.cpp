@@ -1,9 +1,9 @@
 #include "update/HttpClient.h"
 
+#include "update/CurlLibrary.h"
+
 #include <QFile>
 #include <QSaveFile>
-#include <curl/curl.h>
-#include <mutex>
 
 namespace HttpClient {
 
@@ -12,52 +12,49 @@ namespace {
 constexpr long kConnectTimeoutMs = 5000;
 constexpr long kStallSeconds = 15; // below one byte a second for this long ends a transfer
 
-void initialiseOnce()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
 // One easy handle with the options every request shares.
 class Request
 {
 public:
-    explicit Request(const QString& url) : m_url(url.toUtf8())
+    Request(const CurlLibrary& curl, const QString& url) : m_lib(curl), m_url(url.toUtf8())
     {
-        initialiseOnce();
-        m_curl = curl_easy_init();
-        m_headers = curl_slist_append(m_headers, "Cache-Control: no-cache");
-        m_headers = curl_slist_append(m_headers, "Pragma: no-cache");
+        m_curl = m_lib.easyInit();
+        m_headers = m_lib.slistAppend(m_headers, "Cache-Control: no-cache");
+        m_headers = m_lib.slistAppend(m_headers, "Pragma: no-cache");
         m_error[0] = '\0';
-        curl_easy_setopt(m_curl, CURLOPT_URL, m_url.constData());
-        curl_easy_setopt(m_curl, CURLOPT_HTTPHEADER, m_headers);
-        curl_easy_setopt(m_curl, CURLOPT_FOLLOWLOCATION, 1L);
-        curl_easy_setopt(m_curl, CURLOPT_FAILONERROR, 1L);
-        curl_easy_setopt(m_curl, CURLOPT_NOSIGNAL, 1L);
-        curl_easy_setopt(m_curl, CURLOPT_CONNECTTIMEOUT_MS, kConnectTimeoutMs);
-        curl_easy_setopt(m_curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-        curl_easy_setopt(m_curl, CURLOPT_LOW_SPEED_TIME, kStallSeconds);
-        curl_easy_setopt(m_curl, CURLOPT_ERRORBUFFER, m_error);
-        curl_easy_setopt(m_curl, CURLOPT_BUFFERSIZE, long(kChunkSize));
+        setOption(CURLOPT_URL, m_url.constData());
+        setOption(CURLOPT_HTTPHEADER, m_headers);
+        setOption(CURLOPT_FOLLOWLOCATION, 1L);
+        setOption(CURLOPT_FAILONERROR, 1L);
+        setOption(CURLOPT_NOSIGNAL, 1L);
+        setOption(CURLOPT_CONNECTTIMEOUT_MS, kConnectTimeoutMs);
+        setOption(CURLOPT_LOW_SPEED_LIMIT, 1L);
+        setOption(CURLOPT_LOW_SPEED_TIME, kStallSeconds);
+        setOption(CURLOPT_ERRORBUFFER, static_cast<char*>(m_error));
+        setOption(CURLOPT_BUFFERSIZE, long(kChunkSize));
     }
     ~Request()
     {
-        curl_easy_cleanup(m_curl);
-        curl_slist_free_all(m_headers);
+        m_lib.easyCleanup(m_curl);
+        m_lib.slistFreeAll(m_headers);
     }
     Request(const Request&) = delete;
     Request& operator=(const Request&) = delete;
 
-    CURL* handle() const { return m_curl; }
+    // Values must have the type libcurl reads for the option (long, pointer).
+    template <typename Value> void setOption(CURLoption option, Value value)
+    {
+        m_lib.easySetopt(m_curl, option, value);
+    }
 
     bool perform(QString* error)
     {
-        const CURLcode code = curl_easy_perform(m_curl);
+        const CURLcode code = m_lib.easyPerform(m_curl);
         if (code == CURLE_OK)
             return true;
         m_lastCode = code;
         if (error)
-            *error = QString::fromLocal8Bit(m_error[0] ? m_error : curl_easy_strerror(code));
+            *error = QString::fromLocal8Bit(m_error[0] ? m_error : m_lib.easyStrerror(code));
         return false;
     }
     CURLcode lastCode() const { return m_lastCode; }
@@ -65,11 +62,12 @@ public:
     qint64 announcedLength() const
     {
         curl_off_t length = -1;
-        curl_easy_getinfo(m_curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
+        m_lib.easyGetinfo(m_curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
         return length > 0 ? qint64(length) : 0;
     }
 
 private:
+    const CurlLibrary& m_lib;
     QByteArray m_url;
     CURL* m_curl = nullptr;
     curl_slist* m_headers = nullptr;
@@ -133,9 +131,12 @@ bool downloadToFile(const QString& url, const QString& path, QString* error)
             *error = file.errorString();
         return false;
     }
-    Request request(url);
-    curl_easy_setopt(request.handle(), CURLOPT_WRITEFUNCTION, writeToFile);
-    curl_easy_setopt(request.handle(), CURLOPT_WRITEDATA, &file);
+    const CurlLibrary* curl = CurlLibrary::instance(error);
+    if (!curl)
+        return false;
+    Request request(*curl, url);
+    request.setOption(CURLOPT_WRITEFUNCTION, writeToFile);
+    request.setOption(CURLOPT_WRITEDATA, static_cast<void*>(&file));
     if (!request.perform(error)) {
         file.cancelWriting();
         return false;
@@ -145,8 +146,11 @@ bool downloadToFile(const QString& url, const QString& path, QString* error)
 
 qint64 remoteSize(const QString& url, QString* error)
 {
-    Request request(url);
-    curl_easy_setopt(request.handle(), CURLOPT_NOBODY, 1L);
+    const CurlLibrary* curl = CurlLibrary::instance(error);
+    if (!curl)
+        return 0;
+    Request request(*curl, url);
+    request.setOption(CURLOPT_NOBODY, 1L);
     if (!request.perform(error))
         return 0;
     return request.announcedLength();
@@ -156,13 +160,16 @@ Outcome stream(const QString& url, const std::function<void(qint64)>& onLength,
                const std::function<bool(const char*, int)>& onChunk,
                const std::function<bool()>& shouldStop, QString* error)
 {
-    Request request(url);
+    const CurlLibrary* curl = CurlLibrary::instance(error);
+    if (!curl)
+        return Outcome::Failed;
+    Request request(*curl, url);
     StreamContext context{&request, &onLength, &onChunk, &shouldStop};
-    curl_easy_setopt(request.handle(), CURLOPT_WRITEFUNCTION, writeChunks);
-    curl_easy_setopt(request.handle(), CURLOPT_WRITEDATA, &context);
-    curl_easy_setopt(request.handle(), CURLOPT_XFERINFOFUNCTION, checkStop);
-    curl_easy_setopt(request.handle(), CURLOPT_XFERINFODATA, &context);
-    curl_easy_setopt(request.handle(), CURLOPT_NOPROGRESS, 0L);
+    request.setOption(CURLOPT_WRITEFUNCTION, writeChunks);
+    request.setOption(CURLOPT_WRITEDATA, static_cast<void*>(&context));
+    request.setOption(CURLOPT_XFERINFOFUNCTION, checkStop);
+    request.setOption(CURLOPT_XFERINFODATA, static_cast<void*>(&context));
+    request.setOption(CURLOPT_NOPROGRESS, 0L);
     const bool ok = request.perform(error);
     if (context.stopped)
         return Outcome::Stopped;

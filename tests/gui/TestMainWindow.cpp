@@ -4,6 +4,7 @@
 #include "app/UserPrompt.h"
 #include "editor/ParamText.h"
 #include "project/CLedProject.h"
+#include "serial/QSerialThread.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -46,6 +47,7 @@ private slots:
     void deletedRecentFileIsHidden();
     void keyQuestionRefused();
     void geometryOffScreenIsCentred();
+    void portListReadAtStartIsTakenWhenShown();
 
 private:
     QAction* action(const char* name) const
@@ -87,7 +89,7 @@ void TestMainWindow::init()
 
 void TestMainWindow::cleanup()
 {
-    if (m_window->currentProject())
+    if (m_window && m_window->currentProject())
         m_window->currentProject()->isModified = false;
     m_window.reset();
     m_dir.reset();
@@ -332,6 +334,24 @@ void TestMainWindow::statusBarWithoutProject()
     QVERIFY(!action("action_file_save")->isEnabled());
     QVERIFY(!action("action_frame_add")->isEnabled());
     QVERIFY(!action("action_compile_firm")->isVisible());
+}
+
+// The start hands the window a port list it read while Qt started; the
+// worker and the status bar get their port from it once the window shows.
+void TestMainWindow::portListReadAtStartIsTakenWhenShown()
+{
+    m_window.reset();
+    std::promise<QList<SystemPort>> reading;
+    MainWindow window(nullptr, reading.get_future());
+    reading.set_value(
+        {SystemPort{QStringLiteral("COM1"), 1, QStringLiteral("/dev/ttyS0"), true},
+         SystemPort{QStringLiteral("COM7"), 7, QStringLiteral("/dev/ttyUSB0"), false}});
+    window.show();
+    QCOMPARE(window.serialWorker()->portName(), QStringLiteral("COM7")); // the first free one
+    QStringList labels;
+    for (QLabel* label : window.statusBar()->findChildren<QLabel*>())
+        labels.append(label->text());
+    QVERIFY2(labels.contains(QStringLiteral("COM7")), qPrintable(labels.join('|')));
 }
 
 void TestMainWindow::deletedRecentFileIsHidden()

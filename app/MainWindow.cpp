@@ -74,6 +74,9 @@ MainWindow::MainWindow(QWidget* parent, std::future<QList<SystemPort>> ports)
     MainWindowActions::buildMenus(this, ui->baseToolbar);
     m_editor = std::make_unique<PageEditor>(*ui, this, [this](bool on) { setModified(on); });
     setWindowTitle(QStringLiteral("Segmo"));
+    // Through a pixmap: QIcon would look the suffix-less name up in the MIME
+    // database and load an icon engine for it, which costs the start more.
+    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/bitmap/ico_led"))));
     bindDataFiles();
     m_editor->setUp();
     connect(ui->tableWidget->model(), &QAbstractItemModel::dataChanged, this,

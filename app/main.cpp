@@ -23,6 +23,10 @@ int main(int argc, char* argv[])
     // starts and the window is built.
     std::future<QList<SystemPort>> ports = std::async(std::launch::async, systemPorts);
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    // Segmo draws with the raster engine only: loading the OpenGL driver
+    // (Mesa's software renderer on a machine without a GPU) would cost the
+    // start more than everything else the window does.
+    QApplication::setAttribute(Qt::AA_ForceRasterWidgets);
     QApplication app(argc, argv);
     initTranslationResources();
     LanguageSetup::applyLanguage();

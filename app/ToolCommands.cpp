@@ -78,6 +78,8 @@ QAction* ToolCommands::action(const char* name) const
 
 void ToolCommands::checkForUpdate()
 {
+    // A library gone during a session is reported, but Segmo keeps running:
+    // ending here would lose the user's unsaved changes.
     UpdateCommand::run(m_window, true);
 }
 

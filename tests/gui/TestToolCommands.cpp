@@ -76,6 +76,7 @@ private slots:
     void startupCheckRunsQuietly();
     void manualCheckReportsTheLastStatus_data();
     void manualCheckReportsTheLastStatus();
+    void manualCheckWithoutTheLibraryKeepsTheSession();
     void englishIsStoredAndPassedToTheNextCheck();
     void batchToolHoldsTheImageUntilItEnds();
     void simulatorsGetTheImagePath_data();
@@ -184,6 +185,21 @@ void TestToolCommands::manualCheckReportsTheLastStatus()
     const CheckCall call = lastCheck();
     QCOMPARE(call.showAlways, 1);
     QCOMPARE(call.autoValue, autoValue);
+}
+
+void TestToolCommands::manualCheckWithoutTheLibraryKeepsTheSession()
+{
+    openDemo();
+    m_window->setModified(true);
+    QVERIFY(QFile::remove(m_dir->path(QStringLiteral("ZtVersion.dll"))));
+    // An application exit would end this loop with its code instead of 0.
+    QEventLoop loop;
+    QTimer::singleShot(0, this, [this] { action("action_about_update")->trigger(); });
+    QTimer::singleShot(200, &loop, [&loop] { loop.exit(0); });
+    QCOMPARE(loop.exec(), 0);
+    QCOMPARE(UserPrompt::messages(),
+             QStringList{QStringLiteral("[10001] 文件丢失，请去Morvane官网重新下载安装软件！")});
+    QVERIFY(m_window->currentProject()->isModified);
 }
 
 void TestToolCommands::englishIsStoredAndPassedToTheNextCheck()

@@ -109,7 +109,8 @@ void TestDlgSetSerialPort::cableWins()
     QVERIFY(QFile::link(usb + QStringLiteral("/1-1:1.0/null"),
                         root + QStringLiteral("/sys/class/tty/null/device")));
     qputenv("ZTSERIAL_SYSFS_ROOT", root.toUtf8());
-    QVERIFY(QFile::link(QStringLiteral("/dev/null"), m_dir->filePath(QStringLiteral("ports/COM34"))));
+    QVERIFY(
+        QFile::link(QStringLiteral("/dev/null"), m_dir->filePath(QStringLiteral("ports/COM34"))));
 
     m_worker->setPortName(QStringLiteral("COM41"));
     DlgSetSerialPort dialog(nullptr, m_worker.get());

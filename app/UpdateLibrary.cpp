@@ -1,5 +1,7 @@
 #include "app/UpdateLibrary.h"
 
+#include "platform/LibraryFunction.h"
+
 #include <QDir>
 #include <QFile>
 #include <QLibrary>
@@ -9,12 +11,6 @@ namespace UpdateLibrary {
 namespace {
 
 const QString kFileName = QStringLiteral("ZtVersion.dll");
-
-template <typename Function> bool resolve(QLibrary& library, const char* name, Function& target)
-{
-    target = reinterpret_cast<Function>(library.resolve(name));
-    return target != nullptr;
-}
 
 // The library object is dropped without unloading: QLibrary unloads only on request.
 Binding load(QLibrary& library)
@@ -35,8 +31,8 @@ CheckBinding bindCheck()
     if (result.binding != Binding::Ok)
         return result;
     CheckFunctions& functions = result.functions;
-    const bool init = resolve(library, "ZtUpdateInit", functions.updateInit);
-    const bool automatic = resolve(library, "ZtUpdateAuto", functions.updateAuto);
+    const bool init = resolveFunction(library, "ZtUpdateInit", functions.updateInit);
+    const bool automatic = resolveFunction(library, "ZtUpdateAuto", functions.updateAuto);
     if (!init || !automatic)
         result.binding = Binding::ExportMissing;
     return result;
@@ -46,7 +42,7 @@ QString productVersion()
 {
     QLibrary library;
     void (*getVersionEx)(char*, int) = nullptr;
-    if (load(library) != Binding::Ok || !resolve(library, "ZtGetVersionEx", getVersionEx))
+    if (load(library) != Binding::Ok || !resolveFunction(library, "ZtGetVersionEx", getVersionEx))
         return QString();
     char buffer[256] = {};
     getVersionEx(buffer, int(sizeof buffer));

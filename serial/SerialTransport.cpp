@@ -1,12 +1,8 @@
 #include "serial/SerialTransport.h"
 
-namespace {
+#include "platform/LibraryFunction.h"
 
-template <typename Function> bool resolve(QLibrary& library, const char* name, Function& target)
-{
-    target = reinterpret_cast<Function>(library.resolve(name));
-    return target != nullptr;
-}
+namespace {
 
 bool complete(const ZtSerialApi& a)
 {
@@ -30,19 +26,19 @@ bool SerialTransport::bind(const QString& libraryPath)
     if (!m_library.load())
         return false;
     ZtSerialApi api;
-    const bool all = resolve(m_library, "mOpenPort", api.openPort) &
-                     resolve(m_library, "mCheckPort", api.checkPort) &
-                     resolve(m_library, "mCancelIo", api.cancelIo) &
-                     resolve(m_library, "mClosePort", api.closePort) &
-                     resolve(m_library, "mWriteData", api.writeData) &
-                     resolve(m_library, "mReadData", api.readData) &
-                     resolve(m_library, "mSetTimeout", api.setTimeout) &
-                     resolve(m_library, "mSetDefaultTimeout", api.setDefaultTimeout) &
-                     resolve(m_library, "mClearAllBuffer", api.clearAllBuffer) &
-                     resolve(m_library, "mClearReadBuffer", api.clearReadBuffer) &
-                     resolve(m_library, "mClearWriteBuffer", api.clearWriteBuffer) &
-                     resolve(m_library, "mGetUsbPort", api.getUsbPort) &
-                     resolve(m_library, "mCheckWinXP", api.checkWinXP);
+    const bool all = resolveFunction(m_library, "mOpenPort", api.openPort) &
+                     resolveFunction(m_library, "mCheckPort", api.checkPort) &
+                     resolveFunction(m_library, "mCancelIo", api.cancelIo) &
+                     resolveFunction(m_library, "mClosePort", api.closePort) &
+                     resolveFunction(m_library, "mWriteData", api.writeData) &
+                     resolveFunction(m_library, "mReadData", api.readData) &
+                     resolveFunction(m_library, "mSetTimeout", api.setTimeout) &
+                     resolveFunction(m_library, "mSetDefaultTimeout", api.setDefaultTimeout) &
+                     resolveFunction(m_library, "mClearAllBuffer", api.clearAllBuffer) &
+                     resolveFunction(m_library, "mClearReadBuffer", api.clearReadBuffer) &
+                     resolveFunction(m_library, "mClearWriteBuffer", api.clearWriteBuffer) &
+                     resolveFunction(m_library, "mGetUsbPort", api.getUsbPort) &
+                     resolveFunction(m_library, "mCheckWinXP", api.checkWinXP);
     if (!all) {
         m_library.unload();
         return false;

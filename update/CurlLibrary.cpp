@@ -1,5 +1,7 @@
 #include "update/CurlLibrary.h"
 
+#include "platform/LibraryFunction.h"
+
 #include <QLibrary>
 #include <mutex>
 
@@ -12,12 +14,6 @@ struct Loaded
     bool ok = false;
 };
 
-template <typename Function> bool resolve(QLibrary& library, const char* name, Function& target)
-{
-    target = reinterpret_cast<Function>(library.resolve(name));
-    return target != nullptr;
-}
-
 void load(Loaded& loaded)
 {
     QLibrary library(QStringLiteral("curl"), 4);
@@ -26,15 +22,15 @@ void load(Loaded& loaded)
         return;
     }
     CurlLibrary& f = loaded.functions;
-    const bool complete = resolve(library, "curl_global_init", f.globalInit) &
-                          resolve(library, "curl_easy_init", f.easyInit) &
-                          resolve(library, "curl_easy_setopt", f.easySetopt) &
-                          resolve(library, "curl_easy_perform", f.easyPerform) &
-                          resolve(library, "curl_easy_cleanup", f.easyCleanup) &
-                          resolve(library, "curl_easy_getinfo", f.easyGetinfo) &
-                          resolve(library, "curl_easy_strerror", f.easyStrerror) &
-                          resolve(library, "curl_slist_append", f.slistAppend) &
-                          resolve(library, "curl_slist_free_all", f.slistFreeAll);
+    const bool complete = resolveFunction(library, "curl_global_init", f.globalInit) &
+                          resolveFunction(library, "curl_easy_init", f.easyInit) &
+                          resolveFunction(library, "curl_easy_setopt", f.easySetopt) &
+                          resolveFunction(library, "curl_easy_perform", f.easyPerform) &
+                          resolveFunction(library, "curl_easy_cleanup", f.easyCleanup) &
+                          resolveFunction(library, "curl_easy_getinfo", f.easyGetinfo) &
+                          resolveFunction(library, "curl_easy_strerror", f.easyStrerror) &
+                          resolveFunction(library, "curl_slist_append", f.slistAppend) &
+                          resolveFunction(library, "curl_slist_free_all", f.slistFreeAll);
     if (!complete) {
         loaded.error = QStringLiteral("%1 lacks a function").arg(library.fileName());
         return;

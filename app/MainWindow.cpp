@@ -102,7 +102,6 @@ MainWindow::MainWindow(QWidget* parent, std::future<QList<SystemPort>> ports)
     connect(&m_tools->imageToolProcess(),
             QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
             &MainWindow::slotMonitorFinished);
-    setUpLanguageActions();
     m_startupExitCode = UpdateCommand::run(this, false);
 }
 
@@ -129,16 +128,6 @@ void MainWindow::bindDataFiles()
         UserPrompt::information(
             this, tr("提示"),
             tr("加载型号列表失败，请检查文件是否存在: %1").arg(QStringLiteral("Model.ini")));
-}
-
-void MainWindow::setUpLanguageActions()
-{
-    QAction* chinese = findChild<QAction*>(QStringLiteral("action_chinese"));
-    QAction* english = findChild<QAction*>(QStringLiteral("action_english"));
-    chinese->setCheckable(true);
-    english->setCheckable(true);
-    chinese->setChecked(languageIndex() == ProcessValues::Chinese);
-    english->setChecked(languageIndex() != ProcessValues::Chinese);
 }
 
 void MainWindow::buildStatusBar()

@@ -149,7 +149,6 @@ private:
     void afterPageCommand(int newPage);
     void restoreGeometryFromSettings();
     void saveGeometryToSettings();
-    void setUpLanguageActions();
 
     std::unique_ptr<Ui::MainWindow> ui;
     std::unique_ptr<CLedProject> m_project;

@@ -64,6 +64,15 @@ ToolCommands::ToolCommands(QMainWindow* window, Compile compile)
     : QObject(window), m_window(window), m_compile(std::move(compile))
 {
     connect(&m_imageTool, &QProcess::errorOccurred, this, &ToolCommands::imageToolFailed);
+    action("action_chinese")->setCheckable(true);
+    action("action_english")->setCheckable(true);
+    checkLanguageAction();
+}
+
+void ToolCommands::checkLanguageAction()
+{
+    action("action_chinese")->setChecked(languageIndex() == ProcessValues::Chinese);
+    action("action_english")->setChecked(languageIndex() != ProcessValues::Chinese);
 }
 
 QString ToolCommands::imageFilePath()
@@ -194,8 +203,7 @@ void ToolCommands::switchLanguage(int index)
     setLanguageIndex(index);
     saveLanguageSetting(index == ProcessValues::Chinese ? QStringLiteral("chinese")
                                                         : QStringLiteral("english"));
-    action("action_chinese")->setChecked(index == ProcessValues::Chinese);
-    action("action_english")->setChecked(index != ProcessValues::Chinese);
+    checkLanguageAction();
     LanguageSetup::applyLanguage();
     UserPrompt::warning(
         m_window, QStringLiteral("Tips"),

@@ -29,6 +29,7 @@ public:
         BatchTool
     };
 
+    // Also makes the two language actions checkable, the current one checked.
     ToolCommands(QMainWindow* window, Compile compile);
 
     void checkForUpdate();
@@ -54,6 +55,8 @@ public:
 
 private:
     QAction* action(const char* name) const;
+    // Exactly one of the two language actions is checked: the current one.
+    void checkLanguageAction();
     bool writeImageFile(const QByteArray& image) const;
     void imageToolFailed(QProcess::ProcessError error);
 

@@ -25,14 +25,6 @@
 
 namespace {
 
-void settle(int ms)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
 bool waitFor(const std::function<bool()>& done, int ms)
 {
     QElapsedTimer timer;
@@ -40,6 +32,12 @@ bool waitFor(const std::function<bool()>& done, int ms)
     while (!done() && timer.elapsed() < ms)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     return done();
+}
+
+// Lets the window paint and the queued work run for a while.
+void settle(int ms)
+{
+    waitFor([] { return false; }, ms);
 }
 
 bool save(QWidget& widget, const QString& path)
